@@ -1,0 +1,46 @@
+#pragma once
+
+#include "Azar.h"
+#include "Estado.h"
+#include "Pantalla.h"
+#include "Regla.h"
+
+#include <QString>
+
+// One game: its state and every handler of the game screen that is not about layout.
+// The screen forwards button clicks and Enter here; the game answers through Pantalla.
+class Partida {
+  public:
+    explicit Partida(Pantalla &pantalla, Sorteo sorteo = sorteoDelReloj);
+
+    // The load handler: set up the entrance. Runs once, when the game screen is created.
+    void Cargar();
+
+    void PaLante() { pulsar(Boton::PaLante); }
+    void Patras() { pulsar(Boton::Patras); }
+    void Izquierda() { pulsar(Boton::Izquierda); }
+    void Derecha() { pulsar(Boton::Derecha); }
+    void pulsar(Boton boton); // a direction button; does nothing where it does not apply
+    void Ver();
+    void Inventario();
+
+    // Enter in the order box, with the box's text as it stands.
+    void ProcesarOrden(const QString &orden);
+
+    const Estado &estado() const { return estado_; }
+    Estado &estado() { return estado_; } // for tests that start from a given state
+
+  private:
+    void EntrarLugar();
+    void LimpiarPantalla();
+    void RespuestaPorDefecto();
+    void Vacilar();
+    bool cumple(const Regla &regla) const;
+    void disparar(const Regla &regla);
+    void anadir(const char *utf8);
+    int sortear(int casos);
+
+    Pantalla &pantalla_;
+    Sorteo sorteo_;
+    Estado estado_;
+};
