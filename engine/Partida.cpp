@@ -96,24 +96,12 @@ void Partida::disparar(const Regla &regla) {
     auto efectos = [&] {
         for (const Efecto &e : regla.efectos) {
             switch (e.tipo) {
-            case TipoEfecto::Poner:
-                estado_.*e.bandera = 1;
-                break;
-            case TipoEfecto::MostrarPista:
-                pantalla_.mostrarPista(true);
-                break;
-            case TipoEfecto::Sonar:
-                pantalla_.sonar(e.sonido);
-                break;
-            case TipoEfecto::Ganar:
-                pantalla_.ganar();
-                break;
-            case TipoEfecto::Vacilar:
-                Vacilar();
-                break;
-            case TipoEfecto::Terminar:
-                pantalla_.terminar();
-                return;
+            case TipoEfecto::Poner: estado_.*e.bandera = 1; break;
+            case TipoEfecto::MostrarPista: pantalla_.mostrarPista(true); break;
+            case TipoEfecto::Sonar: pantalla_.sonar(e.sonido); break;
+            case TipoEfecto::Ganar: pantalla_.ganar(); break;
+            case TipoEfecto::Vacilar: Vacilar(); break;
+            case TipoEfecto::Terminar: pantalla_.terminar(); return;
             }
         }
     };
@@ -122,9 +110,7 @@ void Partida::disparar(const Regla &regla) {
             anadir(linea);
     };
     switch (regla.disparo) {
-    case Disparo::SinLimpiar:
-        efectos();
-        break;
+    case Disparo::SinLimpiar: efectos(); break;
     case Disparo::EfectosYLineas:
         LimpiarPantalla();
         efectos();

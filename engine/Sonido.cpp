@@ -2,18 +2,12 @@
 
 const char *nombreSonido(Sonido s) {
     switch (s) {
-    case Sonido::Cagonto:
-        return "Cagonto";
-    case Sonido::Empieza:
-        return "Empieza";
-    case Sonido::Direccion:
-        return "Direccion";
-    case Sonido::Ayuda:
-        return "Ayuda";
-    case Sonido::Objeto:
-        return "Objeto";
-    case Sonido::Ver:
-        return "Ver";
+    case Sonido::Cagonto: return "Cagonto";
+    case Sonido::Empieza: return "Empieza";
+    case Sonido::Direccion: return "Direccion";
+    case Sonido::Ayuda: return "Ayuda";
+    case Sonido::Objeto: return "Objeto";
+    case Sonido::Ver: return "Ver";
     }
     return "";
 }

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "Pantalla.h"
+
+#include <QStringList>
+
+// A screen that keeps what the game did to it, in order, and the list as a player would see it.
+class Grabadora : public Pantalla {
+  public:
+    QStringList hechos; // "vaciar", "linea <text>", "pista 1", "dibujo cuarto.jpg", "sonido Ver"...
+    QStringList lista;
+    Botones botones;
+    bool pista = false;
+
+    void vaciar() override {
+        hechos << QStringLiteral("vaciar");
+        lista.clear();
+    }
+    void anadirLinea(const QString &l) override {
+        hechos << QStringLiteral("linea ") + l;
+        lista << l;
+    }
+    void mostrarPista(bool v) override {
+        hechos << QStringLiteral("pista %1").arg(int(v));
+        pista = v;
+    }
+    void ponerBotones(const Botones &b) override {
+        hechos << QStringLiteral("botones");
+        botones = b;
+    }
+    void cargarDibujo(const char *f) override {
+        hechos << QStringLiteral("dibujo ") + QString::fromUtf8(f);
+    }
+    void sonar(Sonido s) override {
+        hechos << QStringLiteral("sonido ") + QString::fromLatin1(nombreSonido(s));
+    }
+    void ganar() override { hechos << QStringLiteral("ganar"); }
+    void terminar() override { hechos << QStringLiteral("terminar"); }
+
+    QStringList tomar() { return std::exchange(hechos, {}); }
+};

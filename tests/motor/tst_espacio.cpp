@@ -1,0 +1,143 @@
+// Every state the game can reach, explored breadth-first with the six buttons and every pattern of
+// every table typed as an order: the game can always still be won, progress is never lost, and
+// winning needs the mallet, the nail and the monument's message.
+
+#include "Grabadora.h"
+#include "Partida.h"
+#include "Reglas.h"
+
+#include <QTest>
+#include <map>
+#include <queue>
+#include <set>
+
+namespace {
+
+struct Accion {
+    QString nombre;
+    std::function<void(Partida &)> hacer;
+};
+
+std::vector<Accion> acciones() {
+    std::vector<Accion> a = {
+        {"/palante", &Partida::PaLante},
+        {"/patras", &Partida::Patras},
+        {"/izquierda", &Partida::Izquierda},
+        {"/derecha", &Partida::Derecha},
+        {"/ver", &Partida::Ver},
+        {"/inventario", &Partida::Inventario},
+    };
+    std::set<QString> patrones;
+    for (qint16 lugar = 0; lugar < 6; ++lugar)
+        for (const Regla &r : reglasDe(lugar))
+            for (const char *p : r.patrones)
+                patrones.insert(QString::fromLatin1(p));
+    for (const Regla &r : ReglasGenerales)
+        for (const char *p : r.patrones)
+            patrones.insert(QString::fromLatin1(p));
+    for (const QString &p : patrones)
+        a.push_back({p, [p](Partida &partida) { partida.ProcesarOrden(p); }});
+    return a;
+}
+
+enum class Fin { Sigue, Gana, Sale };
+
+struct Paso {
+    Estado despues;
+    Fin fin;
+};
+
+Paso probar(const Estado &antes, const Accion &accion) {
+    Grabadora g;
+    Partida p(g, [] { return 0.0; });
+    p.estado() = antes;
+    accion.hacer(p);
+    Fin fin = Fin::Sigue;
+    if (g.hechos.contains(QStringLiteral("ganar")))
+        fin = Fin::Gana;
+    else if (g.hechos.contains(QStringLiteral("terminar")))
+        fin = Fin::Sale;
+    return {p.estado(), fin};
+}
+
+// A compact, ordered key; also proves every flag is 0 or 1.
+quint32 clave(const Estado &e) {
+    quint32 k = quint32(e.Lugar);
+    int bit = 3;
+    for (Bandera b : TodasLasBanderas) {
+        if (e.*b != 0 && e.*b != 1)
+            qFatal("flag with value %d", int(e.*b));
+        k |= quint32(e.*b) << bit++;
+    }
+    return k;
+}
+
+} // namespace
+
+class TstEspacio : public QObject {
+    Q_OBJECT
+  private slots:
+    void todoEstadoPuedeGanar();
+};
+
+void TstEspacio::todoEstadoPuedeGanar() {
+    const std::vector<Accion> todas = acciones();
+    QVERIFY(todas.size() > 60);
+
+    std::map<quint32, Estado> vistos;
+    std::map<quint32, std::set<quint32>> llegaDesde; // reverse edges
+    std::set<quint32> ganadores;                     // states where some action wins
+    std::queue<Estado> pendientes;
+    vistos[clave(Estado{})] = Estado{};
+    pendientes.push(Estado{});
+
+    while (!pendientes.empty()) {
+        const Estado e = pendientes.front();
+        pendientes.pop();
+        const quint32 k = clave(e);
+
+        QVERIFY2(e.Lugar >= 0 && e.Lugar < 6, "place off the map");
+        QVERIFY2(!e.TieneTornillo || e.TieneDestornillador, "screw without screwdriver");
+        QVERIFY2(!e.TieneClavo || e.TieneMazo, "nail without mallet");
+
+        for (const Accion &a : todas) {
+            const Paso paso = probar(e, a);
+            for (Bandera b : TodasLasBanderas)
+                QVERIFY2(!(e.*b == 1 && paso.despues.*b == 0), qPrintable(a.nombre));
+            if (paso.fin == Fin::Gana) {
+                QVERIFY2(e.TieneMazo && e.TieneClavo && e.MensajeLeido && e.Lugar == 0,
+                         qPrintable(a.nombre));
+                QCOMPARE(paso.despues, e); // winning changes no state
+                ganadores.insert(k);
+                continue;
+            }
+            if (paso.fin == Fin::Sale)
+                continue;
+            const quint32 kd = clave(paso.despues);
+            llegaDesde[kd].insert(k);
+            if (vistos.emplace(kd, paso.despues).second)
+                pendientes.push(paso.despues);
+        }
+    }
+
+    // Walk the edges backwards from the winning states: every state must be met.
+    std::set<quint32> puedenGanar = ganadores;
+    std::queue<quint32> cola;
+    for (quint32 k : ganadores)
+        cola.push(k);
+    while (!cola.empty()) {
+        const quint32 k = cola.front();
+        cola.pop();
+        for (quint32 previo : llegaDesde[k])
+            if (puedenGanar.insert(previo).second)
+                cola.push(previo);
+    }
+    qInfo("%zu reachable states, %zu of them one order from winning", vistos.size(),
+          ganadores.size());
+    QVERIFY(!ganadores.empty());
+    for (const auto &[k, e] : vistos)
+        QVERIFY2(puedenGanar.count(k), qPrintable(QString::number(k, 2)));
+}
+
+QTEST_APPLESS_MAIN(TstEspacio)
+#include "tst_espacio.moc"
