@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QEvent>
+#include <QObject>
+
+#include <cstdint>
+#include <ctime>
+#include <functional>
+
+// Nanoseconds on the monotonic clock, the one bench/medir reads before starting a process.
+inline std::int64_t ahoraNs() {
+    timespec t{};
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    return std::int64_t(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
+}
+
+// Watches every event of the application for finished frames. Widgets paint inside the handling
+// of an Expose (first showing) or an UpdateRequest (any later change) of their window, which
+// also hands the picture to the window system; so a frame is finished when that handling returns.
+// The watcher runs the handler itself to see that moment, and reports frames in which at least
+// one widget accepted by `cuenta` was painted.
+class Cuadros : public QObject {
+  public:
+    std::function<bool(QObject *)> cuenta = [](QObject *) { return true; };
+    std::function<void(std::int64_t)> alTerminar;
+
+  protected:
+    bool eventFilter(QObject *objeto, QEvent *evento) override {
+        const auto tipo = evento->type();
+        if (tipo == QEvent::Paint) {
+            if (objeto->isWidgetType() && cuenta(objeto))
+                pintado_ = true;
+            return false;
+        }
+        if ((tipo != QEvent::Expose && tipo != QEvent::UpdateRequest) || dentro_)
+            return false;
+        dentro_ = true;
+        pintado_ = false;
+        objeto->event(evento);
+        dentro_ = false;
+        if (pintado_ && alTerminar)
+            alTerminar(ahoraNs());
+        return true;
+    }
+
+  private:
+    bool dentro_ = false;
+    bool pintado_ = false;
+};

@@ -1,0 +1,98 @@
+// Engine timings: the matcher alone, and whole orders through the interpreter. Run by bench/medir;
+// on its own, `jubo-bench-motor --benchmark_filter=...` works as for any Google Benchmark program.
+#include "Coincide.h"
+#include "Partida.h"
+#include "Reglas.h"
+
+#include <QStringList>
+#include <algorithm>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// Keeps the lines as the list box would, so appending and clearing cost what they cost in the game.
+class PantallaMuda final : public Pantalla {
+  public:
+    void vaciar() override { lineas.clear(); }
+    void anadirLinea(const QString &linea) override { lineas.append(linea); }
+    void mostrarPista(bool) override {}
+    void ponerBotones(const Botones &) override {}
+    void cargarDibujo(const char *) override {}
+    void sonar(Sonido) override {}
+    void ganar() override {}
+    void terminar() override {}
+
+    QStringList lineas;
+};
+
+// Words that no rule of any place takes, so an order made of them is refused everywhere.
+QString ordenRechazada(qsizetype caracteres) {
+    static const QString relleno = QStringLiteral("bailar una jota con la abuela en la plaza ");
+    QString orden;
+    orden.reserve(caracteres);
+    while (orden.size() < caracteres)
+        orden += relleno;
+    orden.truncate(caracteres);
+    return orden;
+}
+
+void Coincide_corta(benchmark::State &state) {
+    const QString patron = QStringLiteral("MIRAR COCHE");
+    const QString orden = QStringLiteral("mirar el coche");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Coincide(patron, orden));
+}
+BENCHMARK(Coincide_corta);
+
+// A four-word pattern whose last word is missing, so every word is looked for in the whole order.
+void Coincide_larga(benchmark::State &state) {
+    const QString patron = QStringLiteral("USAR MAZO CLAVO COCHE");
+    const QString orden =
+        QStringLiteral("usar el mazo y el clavo con ") + ordenRechazada(state.range(0) - 28);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Coincide(patron, orden));
+    state.SetLabel(std::to_string(orden.size()) + " caracteres");
+}
+BENCHMARK(Coincide_larga)->Arg(200)->Arg(4096);
+
+bool esNegativa(const QStringList &lineas) {
+    return lineas.size() == 1 &&
+           std::any_of(Negativas.begin(), Negativas.end(),
+                       [&](const char *n) { return lineas.first() == QString::fromUtf8(n); });
+}
+
+// Orders are given in the room, whose table is the longest of the six. The reply is checked after
+// timing, so a change in the tables cannot silently turn a measurement into another one.
+void procesar(benchmark::State &state, const QString &orden, bool negativa) {
+    PantallaMuda pantalla;
+    Partida partida(pantalla);
+    partida.estado().Lugar = Cuarto;
+    for (auto _ : state) {
+        partida.ProcesarOrden(orden);
+        benchmark::DoNotOptimize(pantalla.lineas.size());
+    }
+    const QString primera = QString::fromUtf8(*reglasDe(Cuarto).front().respuesta.begin());
+    if (negativa ? !esNegativa(pantalla.lineas) : pantalla.lineas.value(0) != primera)
+        state.SkipWithError("la orden no siguió el camino que se quería medir");
+}
+
+// "LLAMAR TELEFONO" is the first row of the room's table.
+void ProcesarOrden_primera_regla(benchmark::State &state) {
+    procesar(state, QStringLiteral("llamar por teléfono"), false);
+}
+BENCHMARK(ProcesarOrden_primera_regla);
+
+void ProcesarOrden_negativa(benchmark::State &state) {
+    procesar(state, QStringLiteral("bailar una jota"), true);
+    state.SetLabel(std::to_string(reglasDe(Cuarto).size() + ReglasGenerales.size()) + " reglas");
+}
+BENCHMARK(ProcesarOrden_negativa);
+
+void ProcesarOrden_1MiB(benchmark::State &state) {
+    procesar(state, ordenRechazada(1 << 20), true);
+}
+BENCHMARK(ProcesarOrden_1MiB)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
