@@ -1,0 +1,253 @@
+#!/usr/bin/env python3
+"""Runs the engine benchmarks and the screen measurements and prints one Markdown table.
+
+Start-up and memory are taken from whole processes, the game and the bare Qt reference program
+in turn, under Xvfb and on Qt's offscreen platform; the in-game steps are timed inside the game
+process. Times on a shared machine drift, so every screen figure is a median of repeated runs
+and start-up and memory are given as ratios to the reference measured in the same run.
+"""
+
+import argparse
+import json
+import os
+import platform
+import re
+import shutil
+import statistics
+import subprocess
+import sys
+import time
+from pathlib import Path
+
+RAIZ = Path(__file__).resolve().parent.parent
+PLATAFORMAS = [("xcb", "Xvfb"), ("offscreen", "offscreen")]
+
+
+def fallo(mensaje):
+    sys.exit(f"medir: {mensaje}")
+
+
+def motor(bin_dir, repeticiones):
+    """Median nanoseconds per call of each engine benchmark."""
+    salida = subprocess.run(
+        [
+            bin_dir / "jubo-bench-motor",
+            "--benchmark_format=json",
+            f"--benchmark_repetitions={repeticiones}",
+            "--benchmark_report_aggregates_only=true",
+        ],
+        check=True,
+        capture_output=True,
+        text=True,
+    ).stdout
+    escala = {"ns": 1, "us": 1e3, "ms": 1e6, "s": 1e9}
+    medianas = {}
+    for b in json.loads(salida)["benchmarks"]:
+        if b.get("error_occurred"):
+            fallo(f"{b['name']}: {b.get('error_message')}")
+        if b.get("aggregate_name") == "median":
+            medianas[b["run_name"]] = (b["real_time"] * escala[b["time_unit"]], b.get("label", ""))
+    return medianas
+
+
+class Xvfb:
+    """A private X server on a free display, for the length of the measurements."""
+
+    def __enter__(self):
+        lectura, escritura = os.pipe()
+        self.proceso = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(escritura), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+            pass_fds=[escritura],
+            stdout=subprocess.DEVNULL,
+            stderr=subprocess.DEVNULL,
+        )
+        os.close(escritura)
+        with os.fdopen(lectura) as f:
+            numero = f.readline().strip()
+        if not numero:
+            fallo("Xvfb no arrancó")
+        self.display = f":{numero}"
+        return self
+
+    def __exit__(self, *exc):
+        self.proceso.terminate()
+        self.proceso.wait()
+
+
+def entorno(plataforma, display, extra):
+    env = dict(os.environ)
+    env.pop("DISPLAY", None)
+    env["QT_QPA_PLATFORM"] = plataforma
+    if plataforma == "xcb":
+        env["DISPLAY"] = display
+    env.setdefault("XDG_RUNTIME_DIR", "/tmp")
+    env.update(extra)
+    return env
+
+
+def lanzar(programa, env, cwd):
+    """Runs one process and returns its start time and its measuring lines."""
+    inicio = time.monotonic_ns()
+    r = subprocess.run([programa], env=env, cwd=cwd, capture_output=True, text=True, timeout=120)
+    lineas = [l.split()[1:] for l in r.stderr.splitlines() if l.startswith("jubo-medir:")]
+    errores = [" ".join(l[1:]) for l in lineas if l[0] == "error"]
+    if errores or r.returncode != 0:
+        fallo(f"{programa.name}: {errores or r.stderr.strip()[-400:]}")
+    return inicio, lineas
+
+
+def arranque(programa, plataforma, display, helper):
+    """Milliseconds from process start to the first finished frame, and peak memory in KiB."""
+    env = entorno(plataforma, display, {"JUBO_MEDIR": "1", "LD_PRELOAD": str(helper)})
+    inicio, lineas = lanzar(programa, env, programa.parent)
+    cuadro = [l for l in lineas if l[0] == "primer-cuadro"]
+    if not cuadro:
+        fallo(f"{programa.name} no pintó ningún cuadro")
+    return (int(cuadro[0][1]) - inicio) / 1e6, int(cuadro[0][2])
+
+
+def escenas(programa, plataforma, display, helper, veces):
+    env = entorno(plataforma, display, {"JUBO_ESCENAS": str(veces), "LD_PRELOAD": str(helper)})
+    _, lineas = lanzar(programa, env, programa.parent)
+    muestras = {}
+    for l in lineas:
+        if l[0] == "escena":
+            muestras.setdefault(l[1], []).append(float(l[2]))
+    return muestras
+
+
+def maquina():
+    modelo = "?"
+    for linea in Path("/proc/cpuinfo").read_text().splitlines():
+        if linea.startswith("model name"):
+            modelo = linea.split(":", 1)[1].strip()
+            break
+    qt = subprocess.run(
+        ["dpkg-query", "-W", "-f=${Version}", "libqt6core6"], capture_output=True, text=True
+    ).stdout.strip()
+    return f"{os.cpu_count()} CPU (`nproc`), {modelo}, Qt {qt or '?'}, {platform.system()} {platform.release()}"
+
+
+def tiempo(ns):
+    if ns >= 1e6:
+        return f"{ns / 1e6:.2f} ms"
+    if ns >= 1e3:
+        return f"{ns / 1e3:.2f} µs"
+    return f"{ns:.0f} ns"
+
+
+def main():
+    p = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    p.add_argument("--build", default=str(RAIZ / "build"), help="build directory (default: build/)")
+    p.add_argument("--procesos", type=int, default=15, help="start-up runs per program and platform")
+    p.add_argument("--escenas", type=int, default=20, help="repetitions of each step inside the game")
+    p.add_argument("--procesos-escenas", type=int, default=3, help="game processes for the in-game steps")
+    p.add_argument("--rapido", action="store_true", help="few runs, to check that everything works")
+    p.add_argument("--guardar", metavar="FICHERO", help="also write the table and the machine to FICHERO")
+    a = p.parse_args()
+    if a.rapido:
+        a.procesos, a.escenas, a.procesos_escenas = 3, 3, 1
+
+    bin_dir = Path(a.build).resolve() / "bin"
+    referencia = bin_dir / "jubo-referencia"
+    jubo = bin_dir / "jubo"
+    helper_arranque = bin_dir / "libjubo_medir_arranque.so"
+    helper_escenas = bin_dir / "libjubo_medir_escenas.so"
+    for f in (referencia, helper_arranque, helper_escenas, bin_dir / "jubo-bench-motor"):
+        if not f.exists():
+            fallo(f"falta {f}: compila primero (scripts/compilar)")
+    hay_jubo = jubo.exists()
+    if not shutil.which("Xvfb"):
+        fallo("falta Xvfb (paquete xvfb)")
+
+    filas = []
+
+    def fila(medida, ref, juego, razon, objetivo, cumple):
+        marca = "" if cumple is None else ("sí" if cumple else "**no**")
+        filas.append(f"| {medida} | {ref} | {juego} | {razon} | {objetivo} | {marca} |")
+
+    print("medir: motor ...", file=sys.stderr)
+    m = motor(bin_dir, 3 if a.rapido else 5)
+    metas = {
+        "ProcesarOrden_negativa": 5e3,
+        "ProcesarOrden_1MiB": 50e6,
+    }
+    for nombre, (ns, etiqueta) in m.items():
+        meta = metas.get(nombre)
+        texto = nombre.replace("_", " ", 1) + (f" ({etiqueta})" if etiqueta else "")
+        fila(
+            f"Motor: {texto}", "—", tiempo(ns), "—",
+            f"< {tiempo(meta)}" if meta else "—",
+            (ns < meta) if meta else None,
+        )
+
+    with Xvfb() as x:
+        for plataforma, nombre in PLATAFORMAS:
+            print(f"medir: arranque ({nombre}) ...", file=sys.stderr)
+            programas = [referencia] + ([jubo] if hay_jubo else [])
+            for prog in programas:  # fontconfig caches and the page cache warm up here
+                for _ in range(2):
+                    arranque(prog, plataforma, x.display, helper_arranque)
+            datos = {prog: ([], []) for prog in programas}
+            for i in range(a.procesos):
+                # Alternating who goes first keeps a slow spell of the machine from favouring one.
+                for prog in programas if i % 2 == 0 else reversed(programas):
+                    ms, kib = arranque(prog, plataforma, x.display, helper_arranque)
+                    datos[prog][0].append(ms)
+                    datos[prog][1].append(kib)
+            t_ref = statistics.median(datos[referencia][0])
+            mem_ref = statistics.median(datos[referencia][1])
+            if hay_jubo:
+                t_j = statistics.median(datos[jubo][0])
+                mem_j = statistics.median(datos[jubo][1])
+                r_t, r_m = t_j / t_ref, mem_j / mem_ref
+                fila(f"Arranque → primer cuadro del menú ({nombre})", f"{t_ref:.1f} ms", f"{t_j:.1f} ms",
+                     f"{r_t:.2f}", "≤ 1.20", r_t <= 1.2)
+                fila(f"Pico de memoria residente ({nombre})", f"{mem_ref / 1024:.1f} MiB",
+                     f"{mem_j / 1024:.1f} MiB", f"{r_m:.2f}", "≤ 1.30", r_m <= 1.3)
+            else:
+                fila(f"Arranque → primer cuadro ({nombre})", f"{t_ref:.1f} ms", "sin jubo", "—", "≤ 1.20", None)
+                fila(f"Pico de memoria residente ({nombre})", f"{mem_ref / 1024:.1f} MiB", "sin jubo", "—",
+                     "≤ 1.30", None)
+
+            print(f"medir: escenas ({nombre}) ...", file=sys.stderr)
+            ref = escenas(referencia, plataforma, x.display, helper_escenas, a.escenas)
+            etiqueta = statistics.median(ref["etiqueta"])
+            if not hay_jubo:
+                fila(f"Texto nuevo de una etiqueta → pintado ({nombre})", f"{etiqueta:.2f} ms", "sin jubo", "—",
+                     "—", None)
+                continue
+            juntas = {}
+            for _ in range(a.procesos_escenas):
+                for clave, valores in escenas(jubo, plataforma, x.display, helper_escenas, a.escenas).items():
+                    juntas.setdefault(clave, []).extend(valores)
+            pasos = [
+                ("juego", "Clic en «Juego» → primer cuadro del juego", None),
+                ("mover", "Clic de dirección → dibujo nuevo pintado", 16.7),
+                ("orden", "Intro → respuesta pintada", 16.7),
+            ]
+            for clave, medida, meta in pasos:
+                v = statistics.median(juntas[clave])
+                fila(f"{medida} ({nombre})", f"{etiqueta:.2f} ms" if meta else "—", f"{v:.2f} ms",
+                     f"{v / etiqueta:.1f}" if meta else "—",
+                     f"< {meta} ms (ideal < 4)" if meta else "—", (v < meta) if meta else None)
+
+    cabecera = [
+        "| Medida | Qt puro | Jubo | Jubo / Qt puro | Objetivo | ¿Cumple? |",
+        "|---|---:|---:|---:|---|---|",
+    ]
+    tabla = "\n".join(cabecera + filas)
+    print(tabla)
+    if a.guardar:
+        orden = "scripts/medir" + ("" if not a.rapido else " --rapido")
+        Path(a.guardar).write_text(
+            "# Resultados de las medidas\n\n"
+            f"Orden: `{orden}` ({a.procesos} arranques por programa y plataforma, "
+            f"{a.escenas} repeticiones de cada paso en {a.procesos_escenas} procesos del juego; medianas).\n\n"
+            f"Máquina: {maquina()}. Fecha: {time.strftime('%Y-%m-%d %H:%M UTC', time.gmtime())}.\n\n"
+            f"{tabla}\n"
+        )
+
+
+if __name__ == "__main__":
+    main()
