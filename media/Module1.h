@@ -1,0 +1,31 @@
+#pragma once
+
+#include "Sonido.h"
+
+#include <QString>
+#include <functional>
+
+// The six sound cues. Each starts its WAV file and returns at once; a new cue cuts off the one
+// still playing; a missing or unplayable file, or no audio device, is simply silence.
+namespace Module1 {
+
+void Cagonto();
+void Empieza();
+void Direccion();
+void Ayuda();
+void Objeto();
+void Ver();
+
+// Plays the cue named by s (the six functions above all come here).
+void tocar(Sonido s);
+
+// Where cues go. Empty means the real loudspeaker, which is only set up on the first cue so that
+// starting the program opens no audio device. Tests put a recorder here. Returns the previous one.
+using Salida = std::function<void(Sonido)>;
+Salida ponerSalida(Salida nueva);
+
+// The WAV file of a cue: Archivos/Sonidos beside the executable, else in the installed data
+// folder (<prefix>/share/jubo beside <prefix>/bin). Empty when neither exists.
+QString ficheroSonido(Sonido s, const QString &carpetaPrograma);
+
+} // namespace Module1

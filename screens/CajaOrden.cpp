@@ -1,0 +1,52 @@
+#include "CajaOrden.h"
+
+#include <QKeyEvent>
+
+void Historial::anotar(const QString &orden) {
+    if (!orden.trimmed().isEmpty()) {
+        ordenes_.removeAll(orden);
+        ordenes_.append(orden);
+    }
+    pos_ = ordenes_.size();
+    borrador_.clear();
+}
+
+std::optional<QString> Historial::anterior(const QString &escrito) {
+    if (pos_ == 0)
+        return std::nullopt;
+    if (pos_ == ordenes_.size())
+        borrador_ = escrito;
+    return ordenes_.at(--pos_);
+}
+
+std::optional<QString> Historial::siguiente() {
+    if (pos_ >= ordenes_.size())
+        return std::nullopt;
+    ++pos_;
+    return pos_ == ordenes_.size() ? borrador_ : ordenes_.at(pos_);
+}
+
+void CajaOrden::keyPressEvent(QKeyEvent *evento) {
+    switch (evento->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        evento->accept();
+        historial_.anotar(text());
+        emit intro();
+        return;
+    case Qt::Key_Escape:
+        evento->accept();
+        emit escape();
+        return;
+    case Qt::Key_Up:
+    case Qt::Key_Down: {
+        evento->accept();
+        const auto recuerdo =
+            evento->key() == Qt::Key_Up ? historial_.anterior(text()) : historial_.siguiente();
+        if (recuerdo)
+            setText(*recuerdo);
+        return;
+    }
+    default: QLineEdit::keyPressEvent(evento);
+    }
+}

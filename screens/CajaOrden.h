@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QLineEdit>
+#include <QStringList>
+#include <optional>
+
+// The orders already given, for recalling them with Up and Down as in any text adventure.
+class Historial {
+  public:
+    // A submitted order becomes the newest; an order given before moves up rather than repeat.
+    // Browsing starts again from the newest.
+    void anotar(const QString &orden);
+    // Up: the order before the one shown. `escrito` is what the box holds, kept for coming back.
+    std::optional<QString> anterior(const QString &escrito);
+    // Down: the next newer order, and past the newest what was being typed before browsing.
+    std::optional<QString> siguiente();
+
+    const QStringList &ordenes() const { return ordenes_; }
+
+  private:
+    QStringList ordenes_;
+    qsizetype pos_ = 0; // == ordenes_.size() while not browsing
+    QString borrador_;
+};
+
+// The order box: Enter (main or keypad) submits, Escape asks to leave, Up and Down walk the
+// history. Every other key is an ordinary line edit's.
+class CajaOrden : public QLineEdit {
+    Q_OBJECT
+  public:
+    using QLineEdit::QLineEdit;
+
+    Historial &historial() { return historial_; }
+
+  signals:
+    void intro();
+    void escape();
+
+  protected:
+    void keyPressEvent(QKeyEvent *evento) override;
+
+  private:
+    Historial historial_;
+};

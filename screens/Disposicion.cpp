@@ -1,0 +1,166 @@
+#include "Disposicion.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QApplication>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyleFactory>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+#include <algorithm>
+
+static void iniciarRecursos() {
+    Q_INIT_RESOURCE(recursos);
+}
+
+namespace Disposicion {
+
+void colocar(QWidget *w, int izquierda, int arriba, int ancho, int alto) {
+    w->setGeometry(px(izquierda), px(arriba), px(ancho), px(alto));
+}
+
+void prepararVentana(QWidget *ventana, const QString &titulo, int ancho, int alto) {
+    ventana->setWindowTitle(titulo);
+    ventana->setWindowIcon(icono());
+    ventana->setFont(fuente());
+    ventana->setFixedSize(px(ancho), px(alto));
+    ventana->setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+    if (const QScreen *pantalla = QGuiApplication::primaryScreen()) {
+        const QRect zona = pantalla->availableGeometry();
+        ventana->move(zona.center() - QPoint(px(ancho) / 2, px(alto) / 2));
+    }
+}
+
+QFont fuente(double puntos, bool negrita, bool cursiva, bool subrayada) {
+    QFont f(QStringLiteral("Liberation Sans"));
+    f.setStyleHint(QFont::SansSerif);
+    f.setPointSizeF(puntos);
+    f.setBold(negrita);
+    f.setItalic(cursiva);
+    f.setUnderline(subrayada);
+    return f;
+}
+
+QColor colorSistema(int indice) {
+    switch (indice) {
+    case 7: return QApplication::palette("QMenu").color(QPalette::Active, QPalette::WindowText);
+    case 18:
+        return QApplication::palette("QPushButton").color(QPalette::Active, QPalette::ButtonText);
+    case 20: return QApplication::palette().color(QPalette::Active, QPalette::Light);
+    case 24: return QApplication::palette().color(QPalette::Active, QPalette::ToolTipBase);
+    }
+    return QApplication::palette().color(QPalette::Active, QPalette::Window);
+}
+
+void apilar(std::initializer_list<QWidget *> delanteAtras) {
+    // raise() puts a widget on top of its siblings, so raising from the back leaves the first
+    // one in front.
+    for (auto it = std::rbegin(delanteAtras); it != std::rend(delanteAtras); ++it)
+        (*it)->raise();
+}
+
+void tabular(std::initializer_list<QWidget *> orden) {
+    const QWidget *anterior = nullptr;
+    for (QWidget *w : orden) {
+        if (anterior)
+            QWidget::setTabOrder(const_cast<QWidget *>(anterior), w);
+        anterior = w;
+    }
+}
+
+QPushButton *boton(QWidget *padre, const char *nombre, const QString &texto, int izquierda,
+                   int arriba, int ancho, int alto) {
+    auto *b = new BotonVentana(texto, padre);
+    b->setObjectName(QLatin1String(nombre));
+    b->setAccessibleName(texto);
+    b->setAutoDefault(false);
+    b->setDefault(false);
+    colocar(b, izquierda, arriba, ancho, alto);
+    return b;
+}
+
+QLabel *etiqueta(QWidget *padre, const char *nombre, const QString &texto, int izquierda,
+                 int arriba, int ancho, int alto) {
+    auto *l = new QLabel(texto, padre);
+    l->setObjectName(QLatin1String(nombre));
+    l->setAccessibleName(texto);
+    l->setTextFormat(Qt::PlainText);
+    l->setWordWrap(true);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    l->setFocusPolicy(Qt::NoFocus);
+    colocar(l, izquierda, arriba, ancho, alto);
+    return l;
+}
+
+QLabel *dibujo(QWidget *padre, const char *nombre, const QString &recurso, int izquierda,
+               int arriba, const QString &nombreAccesible) {
+    auto *l = new QLabel(padre);
+    l->setObjectName(QLatin1String(nombre));
+    l->setAccessibleName(nombreAccesible);
+    const QPixmap imagen(recurso);
+    l->setPixmap(imagen);
+    l->setGeometry(px(izquierda), px(arriba), imagen.width(), imagen.height());
+    return l;
+}
+
+QWidget *linea(QWidget *padre, const char *nombre, int x1, int y1, int x2, int y2) {
+    auto *l = new Linea(padre);
+    l->setObjectName(QLatin1String(nombre));
+    l->setAccessibleName(QStringLiteral("línea"));
+    // Both end points are drawn, so a line is one pixel longer than the distance between them.
+    const int izquierda = std::min(px(x1), px(x2));
+    const int arriba = std::min(px(y1), px(y2));
+    l->setGeometry(izquierda, arriba, std::abs(px(x1) - px(x2)) + 1, std::abs(px(y1) - px(y2)) + 1);
+    return l;
+}
+
+QIcon icono() {
+    QIcon i;
+    i.addFile(QStringLiteral(":/recursos/Icono.png"), QSize(32, 32));
+    i.addFile(QStringLiteral(":/recursos/Icono256.png"), QSize(256, 256));
+    return i;
+}
+
+static QAccessibleInterface *accesibleLinea(const QString &clase, QObject *objeto) {
+    if (clase == QLatin1String("Linea") && objeto && objeto->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(objeto), QAccessible::Separator);
+    return nullptr;
+}
+
+void prepararAplicacion() {
+    iniciarRecursos();
+    if (QStyle *estilo = QStyleFactory::create(QStringLiteral("Fusion")))
+        QApplication::setStyle(estilo);
+    QApplication::setFont(fuente());
+    QApplication::setWindowIcon(icono());
+    // Every way out of the program goes through its own handler; Qt must not quit by itself.
+    QApplication::setQuitOnLastWindowClosed(false);
+    static bool instalada = false;
+    if (!instalada) {
+        QAccessible::installFactory(accesibleLinea);
+        instalada = true;
+    }
+}
+
+} // namespace Disposicion
+
+void Linea::paintEvent(QPaintEvent *) {
+    QPainter p(this);
+    p.fillRect(rect(), palette().color(QPalette::WindowText));
+}
+
+void BotonVentana::paintEvent(QPaintEvent *) {
+    QStylePainter p(this);
+    QStyleOptionButton opcion;
+    initStyleOption(&opcion);
+    opcion.text.clear();
+    p.drawControl(QStyle::CE_PushButton, opcion);
+    const QPalette::ColorGroup grupo = isEnabled() ? QPalette::Active : QPalette::Disabled;
+    p.setPen(palette().color(grupo, QPalette::ButtonText));
+    p.drawText(rect().adjusted(2, 2, -2, -2), Qt::AlignCenter | Qt::TextWordWrap, text());
+}

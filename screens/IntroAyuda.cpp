@@ -1,0 +1,64 @@
+#include "IntroAyuda.h"
+
+#include "Disposicion.h"
+#include "Menu.h"
+#include "Module1.h"
+#include "TextosVentanas.h"
+#include "Ventanas.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+using namespace Disposicion;
+
+namespace {
+
+QGroupBox *marco(QWidget *padre, const char *nombre, const QString &titulo, int izquierda,
+                 int arriba, int ancho, int alto) {
+    auto *m = new QGroupBox(titulo, padre);
+    m->setObjectName(QLatin1String(nombre));
+    m->setAccessibleName(titulo.trimmed());
+    m->setFont(fuente(8.25, true));
+    colocar(m, izquierda, arriba, ancho, alto);
+    return m;
+}
+
+} // namespace
+
+IntroAyuda::IntroAyuda() {
+    setObjectName(QStringLiteral("IntroAyuda"));
+    prepararVentana(this, QStringLiteral("Intro / Ayuda"), 6660, 6330);
+
+    Volver = boton(this, "Volver", QStringLiteral("Volver"), 120, 6000, 855, 255);
+
+    Frame2 = marco(this, "Frame2", QStringLiteral(" Introducción "), 120, 1800, 6375, 4095);
+    Label2 = etiqueta(Frame2, "Label2", QString::fromUtf8(TextoHistoria), 120, 240, 3495, 3735);
+    Label2->setFont(fuente());
+    Line1 = linea(Frame2, "Line1", 3720, 240, 3720, 3960);
+    Image1 = dibujo(Frame2, "Image1", QStringLiteral(":/recursos/Retrato.gif"), 3840, 360,
+                    QStringLiteral("Retrato de Er Jubo"));
+    apilar({Label2, Line1, Image1});
+
+    Frame1 = marco(this, "Frame1", QStringLiteral(" Ayuda "), 120, 120, 6375, 1575);
+    Label1 = etiqueta(Frame1, "Label1", QString::fromUtf8(TextoAyuda), 120, 240, 6135, 1215);
+    Label1->setFont(fuente());
+
+    apilar({Volver, Frame2, Frame1});
+    Volver->setFocus();
+
+    connect(Volver, &QPushButton::clicked, this, [this] { Volver_Click(); });
+}
+
+void IntroAyuda::Volver_Click() {
+    hide();
+    Ventanas::mostrar(Ventanas::menu());
+    Module1::Ayuda();
+}
+
+void IntroAyuda::closeEvent(QCloseEvent *evento) {
+    // No farewell from here: the program just ends.
+    Ventanas::terminar();
+    evento->accept();
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QWidget>
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
+
+// The story and the instructions, reached from the menu.
+class IntroAyuda : public QWidget {
+  public:
+    IntroAyuda();
+
+  protected:
+    void closeEvent(QCloseEvent *evento) override;
+
+  private:
+    void Volver_Click();
+
+    QPushButton *Volver;
+    QGroupBox *Frame2;
+    QLabel *Label2;
+    QWidget *Line1;
+    QLabel *Image1;
+    QGroupBox *Frame1;
+    QLabel *Label1;
+};

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "Partida.h"
+
+#include <QStringList>
+#include <QWidget>
+
+class CajaOrden;
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+// The game screen: the place picture, the direction buttons, the order box and the output list.
+// The game itself is the engine's Partida; this screen is what it draws on.
+class Juego : public QWidget, private Pantalla {
+  public:
+    Juego();
+
+    const Partida &partida() const { return partida_; }
+    Partida &partida() { return partida_; }
+    void enfocarOrden();
+
+    // Where place pictures are read from; by default carpetasDibujos().
+    void ponerCarpetasDibujos(const QStringList &carpetas) { carpetasDibujos_ = carpetas; }
+
+  protected:
+    void closeEvent(QCloseEvent *evento) override;
+
+  private:
+    void PalMenu_Click();
+    void text1_Intro();
+    void text1_Escape();
+
+    // What the game does to the screen.
+    void vaciar() override;
+    void anadirLinea(const QString &linea) override;
+    void mostrarPista(bool visible) override;
+    void ponerBotones(const Botones &b) override;
+    void cargarDibujo(const char *fichero) override;
+    void sonar(Sonido s) override;
+    void ganar() override;
+    void terminar() override;
+
+    QPushButton *Ver;
+    QPushButton *Inventario;
+    QPushButton *PalMenu;
+    QPushButton *Izquierda;
+    QPushButton *Derecha;
+    QPushButton *Patras;
+    QPushButton *PaLante;
+    CajaOrden *text1;
+    QListWidget *List1;
+    QLabel *Label1;
+    QLabel *Label3;
+    QLabel *Image1;
+
+    QStringList carpetasDibujos_;
+    Partida partida_;
+};

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+
+// The main menu, the screen the program starts with.
+class Menu : public QWidget {
+  public:
+    Menu();
+
+  protected:
+    void closeEvent(QCloseEvent *evento) override;
+
+  private:
+    void Eljuego_Click();
+    void Intro_Click();
+    void Salir_Click();
+
+    QPushButton *Salir;
+    QPushButton *Intro;
+    QPushButton *Eljuego;
+    QLabel *Label2;
+    QLabel *Label1;
+    QLabel *Image1;
+};
