@@ -1,6 +1,39 @@
 #include "Coincide.h"
 
+#include <array>
+
 namespace {
+
+// Is the word anywhere in the text? Horspool's search: the table is indexed by the low byte of a
+// character, holding the smallest shift of all characters that share it, so any text is handled
+// exactly; pattern words are ASCII, so in practice each entry belongs to one letter. Very long
+// orders are scanned once per word tried, which this keeps to a fraction of their length.
+template <typename Vista> bool aparece(Vista palabra, QStringView texto) {
+    const qsizetype m = palabra.size();
+    const qsizetype n = texto.size();
+    if (m > n)
+        return false;
+    if (n < 256) // the table would cost more than it saves
+        return texto.contains(palabra);
+    std::array<qsizetype, 256> salto;
+    salto.fill(m);
+    for (qsizetype k = 0; k + 1 < m; ++k)
+        salto[palabra[k].unicode() & 0xFF] = m - 1 - k;
+    const char16_t ultima = palabra[m - 1].unicode();
+    const char16_t *t = texto.utf16();
+    for (qsizetype j = 0; j + m <= n;) {
+        const char16_t c = t[j + m - 1];
+        if (c == ultima) {
+            qsizetype k = m - 2;
+            while (k >= 0 && t[j + k] == palabra[k].unicode())
+                --k;
+            if (k < 0)
+                return true;
+        }
+        j += salto[c & 0xFF];
+    }
+    return false;
+}
 
 template <typename Vista> bool todasLasPalabrasEstan(Vista patron, QStringView texto) {
     // Walk the pattern; a word ends at a space (which belongs to it) or at the last character.
@@ -9,34 +42,72 @@ template <typename Vista> bool todasLasPalabrasEstan(Vista patron, QStringView t
     for (qsizetype i = 0; i < n; ++i) {
         if (patron[i] != QLatin1Char(' ') && i != n - 1)
             continue;
-        if (!texto.contains(patron.mid(inicio, i - inicio + 1)))
+        if (!aparece(patron.mid(inicio, i - inicio + 1), texto))
             return false; // one missing word decides it; the rest cannot change the answer
         inicio = i + 1;
     }
     return true;
 }
 
+// Upper-casing and the one-character replacements in a single pass, for the orders people type:
+// every character below U+0100. Such text is already in NFC (nothing in that range combines), and
+// each of its characters upper-cases to one character of the range, except µ, ß and ÿ; an order
+// holding any of those or anything beyond the range returns false and takes the general path.
+bool normalizarLatin1(QStringView orden, QString &t) {
+    t.resize(orden.size());
+    QChar *salida = t.data();
+    qsizetype n = 0;
+    for (const QChar c : orden) {
+        char16_t u = c.unicode();
+        if (u >= 0x100 || u == 0xB5 || u == 0xDF || u == 0xFF)
+            return false;
+        if ((u >= u'a' && u <= u'z') || (u >= 0xE0 && u <= 0xFE && u != 0xF7))
+            u -= 0x20;
+        switch (u) {
+        case u',':
+        case u'.': continue;
+        case u'Á': u = u'A'; break;
+        case u'É': u = u'E'; break;
+        case u'Í': u = u'I'; break;
+        case u'Ó': u = u'O'; break;
+        case u'Ú': u = u'U'; break;
+        default: break;
+        }
+        salida[n++] = QChar(u);
+    }
+    t.truncate(n);
+    return true;
+}
+
 } // namespace
 
 QString normalizarOrden(const QString &orden) {
-    // Composing first means a vowel typed as letter plus combining accent counts as the
-    // accented vowel, and so as the plain one after the replacements below.
-    QString t = orden.normalized(QString::NormalizationForm_C).toUpper();
-    static const std::pair<const char16_t *, const char16_t *> cambios[] = {
-        {u",", u""},
-        {u".", u""},
-        {u"Á", u"A"},
-        {u"É", u"E"},
-        {u"Í", u"I"},
-        {u"Ó", u"O"},
-        {u"Ú", u"U"},
-        {u"MOVER", u"SACAR"},
-        {u"REMOVER", u"SACAR"},
-        {u"VER", u"MIRAR"},
-        {u"OBSERVAR", u"MIRAR"},
+    static const QString signos[][2] = {
+        {QStringLiteral(","), QString()},           {QStringLiteral("."), QString()},
+        {QStringLiteral("Á"), QStringLiteral("A")}, {QStringLiteral("É"), QStringLiteral("E")},
+        {QStringLiteral("Í"), QStringLiteral("I")}, {QStringLiteral("Ó"), QStringLiteral("O")},
+        {QStringLiteral("Ú"), QStringLiteral("U")},
     };
-    for (const auto &[busca, pon] : cambios)
-        t.replace(QString::fromUtf16(busca), QString::fromUtf16(pon), Qt::CaseSensitive);
+    static const QString verbos[][2] = {
+        {QStringLiteral("MOVER"), QStringLiteral("SACAR")},
+        {QStringLiteral("REMOVER"), QStringLiteral("SACAR")},
+        {QStringLiteral("VER"), QStringLiteral("MIRAR")},
+        {QStringLiteral("OBSERVAR"), QStringLiteral("MIRAR")},
+    };
+    QString t;
+    if (!normalizarLatin1(orden, t)) {
+        // Composing first means a vowel typed as letter plus combining accent counts as the
+        // accented vowel, and so as the plain one after the replacements below.
+        t = orden.normalized(QString::NormalizationForm_C).toUpper();
+        for (const auto &[busca, pon] : signos)
+            t.replace(busca, pon, Qt::CaseSensitive);
+    }
+    // The verb replacements run in this order, each over the result of the one before. Every word
+    // they look for holds a V and none they put in does, so without a V there is nothing to do.
+    if (t.contains(QLatin1Char('V'))) {
+        for (const auto &[busca, pon] : verbos)
+            t.replace(busca, pon, Qt::CaseSensitive);
+    }
     return t;
 }
 
