@@ -63,9 +63,10 @@ bool esNegativa(const QStringList &lineas) {
 
 // Orders are given in the room, whose table is the longest of the six. The reply is checked after
 // timing, so a change in the tables cannot silently turn a measurement into another one.
-void procesar(benchmark::State &state, const QString &orden, bool negativa) {
+void procesar(benchmark::State &state, const QString &orden, bool negativa,
+              Sorteo sorteo = sorteoDelReloj) {
     PantallaMuda pantalla;
-    Partida partida(pantalla);
+    Partida partida(pantalla, std::move(sorteo));
     partida.estado().Lugar = Cuarto;
     for (auto _ : state) {
         partida.ProcesarOrden(orden);
@@ -87,6 +88,19 @@ void ProcesarOrden_negativa(benchmark::State &state) {
     state.SetLabel(std::to_string(reglasDe(Cuarto).size() + ReglasGenerales.size()) + " reglas");
 }
 BENCHMARK(ProcesarOrden_negativa);
+
+// The same refusal with a draw that is not re-seeded: what the rules and the matcher cost alone.
+void ProcesarOrden_negativa_sin_reloj(benchmark::State &state) {
+    procesar(state, QStringLiteral("bailar una jota"), true, SorteoFijo(1));
+}
+BENCHMARK(ProcesarOrden_negativa_sin_reloj);
+
+// Every refusal and boast draws once from a generator seeded anew from the clock.
+void Sorteo_del_reloj(benchmark::State &state) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(sorteoDelReloj());
+}
+BENCHMARK(Sorteo_del_reloj);
 
 void ProcesarOrden_1MiB(benchmark::State &state) {
     procesar(state, ordenRechazada(1 << 20), true);
