@@ -126,9 +126,16 @@ QIcon icono() {
     return i;
 }
 
-static QAccessibleInterface *accesibleLinea(const QString &clase, QObject *objeto) {
-    if (clase == QLatin1String("Linea") && objeto && objeto->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget *>(objeto), QAccessible::Separator);
+// Lines are separators and the screens are windows (frames) to a screen reader, not fillers.
+static QAccessibleInterface *accesibles(const QString &clase, QObject *objeto) {
+    if (!objeto || !objeto->isWidgetType())
+        return nullptr;
+    auto *w = static_cast<QWidget *>(objeto);
+    if (clase == QLatin1String("Linea"))
+        return new QAccessibleWidget(w, QAccessible::Separator);
+    for (const char *ventana : {"Menu", "IntroAyuda", "Juego", "Sacabo"})
+        if (clase == QLatin1String(ventana) && w->isWindow())
+            return new QAccessibleWidget(w, QAccessible::Window);
     return nullptr;
 }
 
@@ -142,7 +149,7 @@ void prepararAplicacion() {
     QApplication::setQuitOnLastWindowClosed(false);
     static bool instalada = false;
     if (!instalada) {
-        QAccessible::installFactory(accesibleLinea);
+        QAccessible::installFactory(accesibles);
         instalada = true;
     }
 }

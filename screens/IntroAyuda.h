@@ -8,6 +8,8 @@ class QPushButton;
 
 // The story and the instructions, reached from the menu.
 class IntroAyuda : public QWidget {
+    Q_OBJECT
+
   public:
     IntroAyuda();
 

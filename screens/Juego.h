@@ -13,6 +13,8 @@ class QPushButton;
 // The game screen: the place picture, the direction buttons, the order box and the output list.
 // The game itself is the engine's Partida; this screen is what it draws on.
 class Juego : public QWidget, private Pantalla {
+    Q_OBJECT
+
   public:
     Juego();
 

@@ -7,6 +7,8 @@ class QPushButton;
 
 // The main menu, the screen the program starts with.
 class Menu : public QWidget {
+    Q_OBJECT
+
   public:
     Menu();
 

@@ -7,6 +7,8 @@ class QPushButton;
 
 // The congratulations at the end of a won game.
 class Sacabo : public QWidget {
+    Q_OBJECT
+
   public:
     Sacabo();
 

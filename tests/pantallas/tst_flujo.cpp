@@ -1,0 +1,328 @@
+// The way through the four screens and every way out, driven by clicks and key presses, with what
+// is heard and shown at each step in its exact order.
+
+#include "Comun.h"
+#include "IntroAyuda.h"
+#include "Sacabo.h"
+#include "Textos.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+
+const QString AvisoSalir =
+    QStringLiteral("aviso Salir|Gracias por jugar|%1").arg(int(QMessageBox::NoIcon));
+const QString AvisoEscape = QStringLiteral("aviso Salir|¡Gracias por jugar!, y vuelva pronto|%1")
+                                .arg(int(QMessageBox::Warning));
+
+void clic(QWidget &ventana, const char *boton) {
+    QTest::mouseClick(control<QPushButton>(ventana, boton), Qt::LeftButton);
+}
+
+void escribir(Juego &juego, const QString &orden) {
+    QLineEdit *caja = control<QLineEdit>(juego, "text1");
+    teclear(caja, orden);
+    QTest::keyClick(caja, Qt::Key_Return);
+}
+
+QStringList lineas(Juego &juego) {
+    QStringList l;
+    QListWidget *lista = control<QListWidget>(juego, "List1");
+    for (int i = 0; i < lista->count(); ++i)
+        l << lista->item(i)->text();
+    return l;
+}
+
+// Closing a window as the window manager's close box does.
+void cerrar(QWidget &ventana) {
+    QVERIFY(ventana.close());
+}
+
+} // namespace
+
+class PruebaFlujo : public QObject {
+    Q_OBJECT
+    Registro registro;
+
+  private slots:
+    void initTestCase() { Disposicion::prepararAplicacion(); }
+    void init() {
+        Ventanas::olvidarTodas();
+        Ventanas::ponerSorteo(SorteoFijo(7));
+        registro.instalar();
+    }
+    void cleanupTestCase() { Ventanas::olvidarTodas(); }
+
+    void arrancaSoloElMenuEnSilencio() {
+        Menu &menu = arrancar();
+        QVERIFY(QTest::qWaitForWindowActive(&menu));
+        QCOMPARE(ventanas(false), QStringList{"Menu"});
+        QCOMPARE(ventanas(true), QStringList{"Menu"});
+        QCOMPARE(registro.sucesos, QStringList());
+        QTRY_COMPARE(QApplication::focusWidget(), control(menu, "Eljuego"));
+    }
+
+    void primeraEntradaAlJuego() {
+        Menu &menu = arrancar();
+        clic(menu, "Eljuego");
+        Juego &juego = Ventanas::juego();
+        QVERIFY(QTest::qWaitForWindowActive(&juego));
+        QCOMPARE(ventanas(true), QStringList{"Juego"});
+        // The load handler's Direccion first, then the menu button's last step.
+        QCOMPARE(registro.sucesos, (QStringList{"sonido Direccion", "sonido Empieza"}));
+        QTRY_COMPARE(QApplication::focusWidget(), control(juego, "text1"));
+        for (const char *b : {"PaLante", "Patras"})
+            QVERIFY2(control(juego, b)->isVisible() && control(juego, b)->isEnabled(), b);
+        for (const char *b : {"Derecha", "Izquierda"})
+            QVERIFY2(!control(juego, b)->isVisible() && !control(juego, b)->isEnabled(), b);
+        QVERIFY(!control(juego, "Label1")->isVisible());
+        QCOMPARE(juego.partida().estado(), Estado());
+    }
+
+    void elJuegoSigueIgualTrasIrAlMenu() {
+        Menu &menu = arrancar();
+        clic(menu, "Eljuego");
+        Juego &juego = Ventanas::juego();
+        clic(juego, "PaLante");
+        escribir(juego, QStringLiteral("coger mazo"));
+        QTest::keyClicks(control<QLineEdit>(juego, "text1"), QStringLiteral("mirar caj"));
+        const Estado estado = juego.partida().estado();
+        const QStringList antes = lineas(juego);
+        const qint64 dibujo = control<QLabel>(juego, "Image1")->pixmap().cacheKey();
+        QCOMPARE(antes, QStringList{"Vale, ya tengo el mazo"});
+        registro.sucesos.clear();
+
+        clic(juego, "PalMenu");
+        QCOMPARE(ventanas(true), QStringList{"Menu"});
+        QCOMPARE(registro.sucesos, QStringList{"sonido Empieza"});
+        clic(menu, "Eljuego");
+        QCOMPARE(ventanas(true), QStringList{"Juego"});
+        // No second load: Direccion is not heard on the way back.
+        QCOMPARE(registro.sucesos, (QStringList{"sonido Empieza", "sonido Empieza"}));
+        QCOMPARE(&Ventanas::juego(), &juego);
+        QCOMPARE(juego.partida().estado(), estado);
+        QCOMPARE(estado.Lugar, qint16(Cuarto));
+        QCOMPARE(estado.TieneMazo, qint16(1));
+        QCOMPARE(lineas(juego), antes);
+        QCOMPARE(control<QLineEdit>(juego, "text1")->text(), QStringLiteral("mirar caj"));
+        QCOMPARE(control<QLabel>(juego, "Image1")->pixmap().cacheKey(), dibujo);
+        QVERIFY(control(juego, "Izquierda")->isVisible());
+        QVERIFY(!control(juego, "PaLante")->isVisible());
+    }
+
+    void introYVueltaAlMenu() {
+        Menu &menu = arrancar();
+        clic(menu, "Intro");
+        IntroAyuda &intro = Ventanas::introAyuda();
+        QVERIFY(QTest::qWaitForWindowActive(&intro));
+        QCOMPARE(ventanas(true), QStringList{"IntroAyuda"});
+        QCOMPARE(ventanas(false), (QStringList{"Menu", "IntroAyuda"}));
+        QTRY_COMPARE(QApplication::focusWidget(), control(intro, "Volver"));
+        const QString ayuda = control<QLabel>(intro, "Label1")->text();
+        const QString historia = control<QLabel>(intro, "Label2")->text();
+        clic(intro, "Volver");
+        QCOMPARE(ventanas(true), QStringList{"Menu"});
+        clic(menu, "Intro");
+        QCOMPARE(ventanas(true), QStringList{"IntroAyuda"});
+        QCOMPARE(&Ventanas::introAyuda(), &intro);
+        QCOMPARE(control<QLabel>(intro, "Label1")->text(), ayuda);
+        QCOMPARE(control<QLabel>(intro, "Label2")->text(), historia);
+        QCOMPARE(registro.sucesos, (QStringList{"sonido Ayuda", "sonido Ayuda", "sonido Ayuda"}));
+        QCOMPARE(ventanas(false), (QStringList{"Menu", "IntroAyuda"}));
+    }
+
+    void elMenuDevuelveElFocoAlUltimoBoton() {
+        Menu &menu = arrancar();
+        QVERIFY(QTest::qWaitForWindowActive(&menu));
+        // By keyboard: Tab to Intro, Space presses it.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTRY_COMPARE(QApplication::focusWidget(), control(menu, "Intro"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(ventanas(true), QStringList{"IntroAyuda"});
+        clic(Ventanas::introAyuda(), "Volver");
+        QVERIFY(QTest::qWaitForWindowActive(&menu));
+        QTRY_COMPARE(QApplication::focusWidget(), control(menu, "Intro"));
+    }
+
+    void ningunBotonEsPredeterminado() {
+        // Enter and Escape on a focused button must not click it as a default or cancel button.
+        Menu &menu = arrancar();
+        QVERIFY(QTest::qWaitForWindowActive(&menu));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QCOMPARE(ventanas(true), QStringList{"Menu"});
+        QCOMPARE(registro.sucesos, QStringList());
+    }
+
+    void salidasConDespedida_data() {
+        QTest::addColumn<QString>("camino");
+        QTest::addColumn<QString>("aviso");
+        QTest::newRow("Salir del menú") << "Salir" << AvisoSalir;
+        QTest::newRow("cerrar el menú") << "cerrarMenu" << AvisoSalir;
+        QTest::newRow("cerrar el juego") << "cerrarJuego" << AvisoSalir;
+        QTest::newRow("Escape en text1") << "Escape" << AvisoEscape;
+    }
+    void salidasConDespedida() {
+        QFETCH(QString, camino);
+        QFETCH(QString, aviso);
+        Menu &menu = arrancar();
+        QStringList antes;
+        if (camino == QLatin1String("Salir")) {
+            clic(menu, "Salir");
+        } else if (camino == QLatin1String("cerrarMenu")) {
+            cerrar(menu);
+        } else {
+            clic(menu, "Eljuego");
+            Juego &juego = Ventanas::juego();
+            antes = registro.sucesos;
+            if (camino == QLatin1String("cerrarJuego")) {
+                cerrar(juego);
+            } else {
+                // Half an order typed: Escape must not run it, whatever it says.
+                QTest::keyClicks(control<QLineEdit>(juego, "text1"), QStringLiteral("coger ma"));
+                QTest::keyClick(control<QLineEdit>(juego, "text1"), Qt::Key_Escape);
+                QCOMPARE(juego.partida().estado(), Estado());
+            }
+            QVERIFY(lineas(juego).isEmpty());
+        }
+        // Cue first, then the box, then the end: once each.
+        QCOMPARE(registro.sucesos, antes + (QStringList{"sonido Cagonto", aviso, "fin"}));
+    }
+
+    void escapeFueraDeText1NoHaceNada() {
+        clic(arrancar(), "Eljuego");
+        Juego &juego = Ventanas::juego();
+        registro.sucesos.clear();
+        for (const char *otro : {"List1", "Ver", "PalMenu"}) {
+            control(juego, otro)->setFocus();
+            QTest::keyClick(control(juego, otro), Qt::Key_Escape);
+        }
+        QCOMPARE(registro.sucesos, QStringList());
+        QCOMPARE(ventanas(true), QStringList{"Juego"});
+    }
+
+    void enterDelTecladoNumericoTambienManda() {
+        clic(arrancar(), "Eljuego");
+        Juego &juego = Ventanas::juego();
+        QLineEdit *caja = control<QLineEdit>(juego, "text1");
+        QTest::keyClicks(caja, QStringLiteral("mirar coche"));
+        QTest::keyClick(caja, Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(lineas(juego).size(), 1);
+        QVERIFY(caja->text().isEmpty());
+    }
+
+    void salidasSilenciosas_data() {
+        QTest::addColumn<QString>("camino");
+        QTest::newRow("orden SALIR") << "SALIR";
+        QTest::newRow("cerrar Intro / Ayuda") << "cerrarIntro";
+    }
+    void salidasSilenciosas() {
+        QFETCH(QString, camino);
+        Menu &menu = arrancar();
+        if (camino == QLatin1String("SALIR")) {
+            clic(menu, "Eljuego");
+            registro.sucesos.clear();
+            escribir(Ventanas::juego(), QStringLiteral("salir"));
+        } else {
+            clic(menu, "Intro");
+            registro.sucesos.clear();
+            cerrar(Ventanas::introAyuda());
+        }
+        QCOMPARE(registro.sucesos, QStringList{"fin"});
+    }
+
+    // The whole game through the game screen's own buttons and order box, then both ways out of
+    // the ending screen.
+    void partidaCompletaHastaElFinal_data() {
+        QTest::addColumn<bool>("porBoton");
+        QTest::newRow("botón Final") << true;
+        QTest::newRow("cerrar la ventana") << false;
+    }
+    void partidaCompletaHastaElFinal() {
+        QFETCH(bool, porBoton);
+        clic(arrancar(), "Eljuego");
+        Juego &juego = Ventanas::juego();
+        auto paso = [&](const char *boton) { clic(juego, boton); };
+        auto orden = [&](const char *texto, const char *respuesta) {
+            escribir(juego, QString::fromUtf8(texto));
+            QCOMPARE(lineas(juego).value(0), QString::fromUtf8(respuesta));
+        };
+        paso("PaLante");
+        orden("coger mazo", "Vale, ya tengo el mazo");
+        orden("mirar el cajón",
+              "¡Coño!, no había visto que aparte del mazo, había un clavo, lo cogeré ...");
+        paso("Izquierda");
+        paso("Izquierda");
+        orden("sacar arena", "¡Coño!, hay enterrao un destornillador aquí, joé, que sitio más "
+                             "extraño para guardar algo, ¿no?");
+        orden("coger destornillador", "Pos vale, ya tengo el destornillador");
+        paso("Izquierda");
+        escribir(juego, QStringLiteral("usar destornillador tornillo"));
+        QCOMPARE(juego.partida().estado().TieneTornillo, qint16(1));
+        clic(juego, "Inventario");
+        QCOMPARE(lineas(juego), (QStringList{"Inventario: ", "- Destornillador", "- Tornillo",
+                                             "- Clavo", "- Mazo"}));
+        paso("Derecha");
+        paso("Derecha");
+        paso("Derecha");
+        paso("Patras");
+        paso("Patras");
+        QCOMPARE(juego.partida().estado().Lugar, qint16(Cercanias));
+        QVERIFY(!control(juego, "Label1")->isVisible());
+        escribir(juego, QStringLiteral("usar tornillo destornillador monumento"));
+        QVERIFY(control(juego, "Label1")->isVisible());
+        QCOMPARE(juego.partida().estado().MensajeLeido, qint16(1));
+        paso("Patras");
+        QVERIFY(!control(juego, "Label1")->isVisible());
+        registro.sucesos.clear();
+
+        escribir(juego, QStringLiteral("usar mazo clavo coche"));
+        QCOMPARE(registro.sucesos, QStringList{"sonido Ayuda"});
+        QVERIFY(lineas(juego).isEmpty());
+        QVERIFY(control<QLineEdit>(juego, "text1")->text().isEmpty());
+        Sacabo &final = Ventanas::sacabo();
+        QVERIFY(QTest::qWaitForWindowActive(&final));
+        QCOMPARE(ventanas(true), QStringList{"Sacabo"});
+        QTRY_COMPARE(QApplication::focusWidget(), control(final, "Command1"));
+        QCOMPARE(control<QLabel>(final, "Label1")->text(), QString::fromUtf8(TextoEnhorabuena));
+
+        if (porBoton)
+            clic(final, "Command1");
+        else
+            cerrar(final);
+        QCOMPARE(registro.sucesos, (QStringList{"sonido Ayuda", "fin"}));
+    }
+
+    // The real message box: its text, title, icon and lone OK button, answered by a timer.
+    void laCajaDeDespedidaDeVerdad() {
+        Ventanas::ponerAviso({});
+        QString texto, titulo;
+        QMessageBox::Icon icono = QMessageBox::Information;
+        QList<QAbstractButton *> botones;
+        QTimer::singleShot(0, [&] {
+            auto *caja = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            QVERIFY(caja);
+            texto = caja->text();
+            titulo = caja->windowTitle();
+            icono = caja->icon();
+            botones = caja->buttons();
+            QCOMPARE(caja->standardButton(botones.value(0)), QMessageBox::Ok);
+            QTest::mouseClick(botones.value(0), Qt::LeftButton);
+        });
+        Ventanas::avisar(QString::fromUtf8(Ventanas::DespedidaEscape),
+                         QString::fromUtf8(Ventanas::TituloSalir), QMessageBox::Warning);
+        QCOMPARE(texto, QStringLiteral("¡Gracias por jugar!, y vuelva pronto"));
+        QCOMPARE(titulo, QStringLiteral("Salir"));
+        QCOMPARE(icono, QMessageBox::Warning);
+        QCOMPARE(botones.size(), 1);
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+    }
+};
+
+QTEST_MAIN(PruebaFlujo)
+#include "tst_flujo.moc"

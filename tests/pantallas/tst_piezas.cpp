@@ -1,0 +1,211 @@
+// The parts under the screens: the order history of text1, where place pictures come from and
+// what a broken one does, and where the sound cues are looked for.
+
+#include "Altavoz.h"
+#include "CajaOrden.h"
+#include "Comun.h"
+#include "Dibujos.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// A picture of a given size, saved in the format its name says.
+void guardarDibujo(const QString &ruta, QSize tamano, QColor color) {
+    QDir().mkpath(QFileInfo(ruta).path());
+    QImage imagen(tamano, QImage::Format_RGB32);
+    imagen.fill(color);
+    QVERIFY(imagen.save(ruta));
+}
+
+void guardarBasura(const QString &ruta) {
+    QDir().mkpath(QFileInfo(ruta).path());
+    QFile f(ruta);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("esto no es un dibujo");
+}
+
+} // namespace
+
+class PruebaPiezas : public QObject {
+    Q_OBJECT
+    Registro registro;
+
+  private slots:
+    void initTestCase() { Disposicion::prepararAplicacion(); }
+    void init() {
+        Ventanas::olvidarTodas();
+        registro.instalar();
+    }
+    void cleanupTestCase() { Ventanas::olvidarTodas(); }
+
+    void historialSinTeclas() {
+        Historial h;
+        QCOMPARE(h.anterior(QStringLiteral("algo")), std::nullopt);
+        QCOMPARE(h.siguiente(), std::nullopt);
+        h.anotar(QStringLiteral("mirar coche"));
+        h.anotar(QStringLiteral("   "));
+        h.anotar(QStringLiteral("coger mazo"));
+        h.anotar(QStringLiteral("mirar coche"));
+        // A repeated order is kept once, as the newest.
+        QCOMPARE(h.ordenes(), (QStringList{"coger mazo", "mirar coche"}));
+        QCOMPARE(h.anterior(QStringLiteral("a medias")), QStringLiteral("mirar coche"));
+        QCOMPARE(h.anterior(QStringLiteral("mirar coche")), QStringLiteral("coger mazo"));
+        QCOMPARE(h.anterior(QStringLiteral("coger mazo")), std::nullopt);
+        QCOMPARE(h.siguiente(), QStringLiteral("mirar coche"));
+        QCOMPARE(h.siguiente(), QStringLiteral("a medias"));
+        QCOMPARE(h.siguiente(), std::nullopt);
+        // A new order starts browsing again from the newest.
+        h.anterior(QString());
+        h.anotar(QStringLiteral("vacilar"));
+        QCOMPARE(h.anterior(QString()), QStringLiteral("vacilar"));
+    }
+
+    void historialConLasFlechas() {
+        QTest::mouseClick(control<QPushButton>(arrancar(), "Eljuego"), Qt::LeftButton);
+        Juego &juego = Ventanas::juego();
+        auto *caja = control<QLineEdit>(juego, "text1");
+        auto *lista = control<QListWidget>(juego, "List1");
+        QStringList respuestas;
+        for (const char *orden : {"mirar coche", "vacilar", "mirar coche"}) {
+            QTest::keyClicks(caja, QString::fromUtf8(orden));
+            QTest::keyClick(caja, Qt::Key_Return);
+            respuestas << lista->item(0)->text();
+        }
+        QCOMPARE(respuestas.at(0), respuestas.at(2));
+        QTest::keyClicks(caja, QStringLiteral("mir"));
+        QTest::keyClick(caja, Qt::Key_Up);
+        QCOMPARE(caja->text(), QStringLiteral("mirar coche"));
+        QTest::keyClick(caja, Qt::Key_Up);
+        QCOMPARE(caja->text(), QStringLiteral("vacilar"));
+        QTest::keyClick(caja, Qt::Key_Up); // nothing older: stays
+        QCOMPARE(caja->text(), QStringLiteral("vacilar"));
+        QTest::keyClick(caja, Qt::Key_Down);
+        QCOMPARE(caja->text(), QStringLiteral("mirar coche"));
+        QTest::keyClick(caja, Qt::Key_Down);
+        QCOMPARE(caja->text(), QStringLiteral("mir"));
+        // A recalled order runs like a typed one.
+        QTest::keyClick(caja, Qt::Key_Up);
+        lista->clear();
+        QTest::keyClick(caja, Qt::Key_Return);
+        QCOMPARE(lista->count(), 1);
+        QCOMPARE(lista->item(0)->text(), respuestas.at(0));
+        // The arrows changed nothing but the box's text: no cue, no message.
+        QCOMPARE(registro.sonidos(), (QStringList{"Direccion", "Empieza"}));
+        QVERIFY(!registro.sucesos.contains(QStringLiteral("fin")));
+    }
+
+    void dondeSeBuscanLosDibujos() {
+        const QDir programa(QCoreApplication::applicationDirPath());
+        QCOMPARE(carpetasDibujos(),
+                 (QStringList{QDir::current().filePath(QStringLiteral("Archivos/Dibujos")),
+                              programa.filePath(QStringLiteral("Archivos/Dibujos")),
+                              QDir::cleanPath(programa.filePath(
+                                  QStringLiteral("../share/jubo/Archivos/Dibujos")))}));
+    }
+
+    void primerDibujoLegible() {
+        QTemporaryDir tmp;
+        const QString a = tmp.filePath(QStringLiteral("a")), b = tmp.filePath(QStringLiteral("b")),
+                      c = tmp.filePath(QStringLiteral("c"));
+        guardarBasura(a + QStringLiteral("/cuarto.jpg"));
+        guardarDibujo(b + QStringLiteral("/cuarto.jpg"), QSize(30, 20), Qt::red);
+        guardarDibujo(c + QStringLiteral("/cuarto.jpg"), QSize(40, 10), Qt::blue);
+        guardarDibujo(c + QStringLiteral("/Parque.jpg"), QSize(5, 5), Qt::blue);
+        // Not there or broken: the next folder; the first good copy wins.
+        QCOMPARE(leerDibujo(QStringLiteral("cuarto.jpg"), {a, b, c}).size(), QSize(30, 20));
+        QCOMPARE(leerDibujo(QStringLiteral("cuarto.jpg"), {c, b}).size(), QSize(40, 10));
+        QVERIFY(leerDibujo(QStringLiteral("Parque.jpg"), {a, b}).isNull());
+        QVERIFY(leerDibujo(QStringLiteral("cuarto.jpg"), {a}).isNull());
+        // Names are taken exactly as written.
+        QVERIFY(leerDibujo(QStringLiteral("Cuarto.jpg"), {b}).isNull());
+    }
+
+    // A move replaces the picture and resizes it; a broken or missing file keeps the last one
+    // and the game goes on.
+    void cadaMovimientoCambiaElDibujo() {
+        QTemporaryDir tmp;
+        guardarDibujo(tmp.filePath(QStringLiteral("cuarto.jpg")), QSize(300, 200), Qt::red);
+        guardarBasura(tmp.filePath(QStringLiteral("comedor.jpg")));
+        guardarDibujo(tmp.filePath(QStringLiteral("Entrada.jpg")), QSize(617, 362), Qt::green);
+        Juego &juego = Ventanas::juego();
+        juego.ponerCarpetasDibujos({tmp.path()});
+        auto *imagen = control<QLabel>(juego, "Image1");
+        const QPoint sitio = imagen->pos();
+        QCOMPARE(imagen->size(), QSize(617, 362));
+
+        QTest::mouseClick(control<QPushButton>(juego, "PaLante"), Qt::LeftButton);
+        QCOMPARE(imagen->size(), QSize(300, 200));
+        QCOMPARE(imagen->pos(), sitio);
+        const QColor color = imagen->pixmap().toImage().pixelColor(5, 5);
+        QVERIFY(color.red() > 240 && color.green() < 16 && color.blue() < 16);
+        QCOMPARE(imagen->accessibleName(), QStringLiteral("Cuarto"));
+
+        const qint64 antes = imagen->pixmap().cacheKey();
+        QTest::mouseClick(control<QPushButton>(juego, "Izquierda"), Qt::LeftButton); // broken
+        QCOMPARE(juego.partida().estado().Lugar, qint16(Comedor));
+        QCOMPARE(imagen->pixmap().cacheKey(), antes);
+        QCOMPARE(imagen->accessibleName(), QStringLiteral("Comedor"));
+        QTest::mouseClick(control<QPushButton>(juego, "Izquierda"), Qt::LeftButton); // missing
+        QCOMPARE(juego.partida().estado().Lugar, qint16(Jardin));
+        QCOMPARE(imagen->pixmap().cacheKey(), antes);
+        QCOMPARE(imagen->accessibleName(), QStringLiteral("Jardín"));
+        // The cues went on as usual: one Direccion for the load, one per move.
+        QCOMPARE(registro.sonidos(),
+                 (QStringList{"Direccion", "Direccion", "Direccion", "Direccion"}));
+    }
+
+    void dondeSeBuscanLosSonidos() {
+        QTemporaryDir tmp;
+        const QString bin = tmp.filePath(QStringLiteral("bin"));
+        const QString junto = bin + QStringLiteral("/Archivos/Sonidos/");
+        const QString instalado = tmp.filePath(QStringLiteral("share/jubo/Archivos/Sonidos/"));
+        QDir().mkpath(junto);
+        QDir().mkpath(instalado);
+        for (const QString &f :
+             {junto + QStringLiteral("Ver.wav"), instalado + QStringLiteral("Ver.wav"),
+              instalado + QStringLiteral("Ayuda.wav")}) {
+            QFile w(f);
+            QVERIFY(w.open(QIODevice::WriteOnly));
+        }
+        QCOMPARE(Module1::ficheroSonido(Sonido::Ver, bin), junto + QStringLiteral("Ver.wav"));
+        QCOMPARE(Module1::ficheroSonido(Sonido::Ayuda, bin),
+                 instalado + QStringLiteral("Ayuda.wav"));
+        QCOMPARE(Module1::ficheroSonido(Sonido::Cagonto, bin), QString());
+        // Never under the working directory.
+        QDir::setCurrent(bin);
+        QCOMPARE(Module1::ficheroSonido(Sonido::Objeto, tmp.filePath(QStringLiteral("otro"))),
+                 QString());
+    }
+
+    // The real loudspeaker with files that are missing or not sound at all: each cue returns at
+    // once and nothing breaks. (Whether anything is heard is the sound test's business.)
+    void sonidosRotosNoParanNada() {
+        QTemporaryDir tmp;
+        const QString carpeta = tmp.filePath(QStringLiteral("Archivos/Sonidos"));
+        QDir().mkpath(carpeta);
+        QFile roto(carpeta + QStringLiteral("/Cagonto.wav"));
+        QVERIFY(roto.open(QIODevice::WriteOnly));
+        roto.write(QByteArray(100000, 'x'));
+        roto.close();
+        Altavoz altavoz(tmp.path());
+        QElapsedTimer reloj;
+        reloj.start();
+        for (int i = 0; i < 3; ++i)
+            for (Sonido s : TodosLosSonidos)
+                altavoz.tocar(s);
+        QVERIFY2(reloj.elapsed() < 1000, qPrintable(QString::number(reloj.elapsed())));
+        QTest::qWait(200); // let a background decode fail
+    }
+};
+
+QTEST_MAIN(PruebaPiezas)
+#include "tst_piezas.moc"
