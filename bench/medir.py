@@ -257,9 +257,13 @@ def main():
             for clave, medida, meta in pasos:
                 v = statistics.median(juntas[clave])
                 # The reference column holds the bare program's one-label repaint, as a floor.
-                fila(f"{medida} ({nombre})", f"{etiqueta:.2f} ms" if meta else "—", f"{v:.2f} ms",
+                # The slowest sample is the first move to each picture or the first cue, which set up
+                # their decoder and sound effect; the goal is for every sample, not just the median.
+                lento = max(juntas[clave])
+                fila(f"{medida} ({nombre})", f"{etiqueta:.2f} ms" if meta else "—",
+                     f"{v:.2f} ms" + (f" (max {lento:.2f})" if len(juntas[clave]) > 1 else ""),
                      f"{v / etiqueta:.1f}" if meta else "—",
-                     f"< {meta} ms (ideally < 4)" if meta else "—", (v < meta) if meta else None)
+                     f"< {meta} ms (ideally < 4)" if meta else "—", (lento < meta) if meta else None)
 
     cabecera = [
         "| Measure | Bare Qt | Jubo | Jubo / bare Qt | Goal | Met |",
