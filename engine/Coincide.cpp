@@ -1,6 +1,8 @@
 #include "Coincide.h"
 
+#include <algorithm>
 #include <array>
+#include <iterator>
 
 namespace {
 
@@ -79,6 +81,67 @@ bool normalizarLatin1(QStringView orden, QString &t) {
     return true;
 }
 
+// Characters that NFC may join to what comes before them although they are not combining marks
+// (vowel signs of some Indic scripts, Hangul vowels and final consonants). A piece of an order
+// never starts with one.
+bool seUneAlAnterior(char32_t c) {
+    static constexpr char32_t sueltos[] = {
+        0x09BE,  0x09D7,  0x0B3E,  0x0B56,  0x0B57,  0x0BBE,  0x0BD7,  0x0CC2,
+        0x0CD5,  0x0CD6,  0x0D3E,  0x0D57,  0x0DCF,  0x0DDF,  0x102E,  0x1B35,
+        0x11127, 0x1133E, 0x11357, 0x114B0, 0x114BA, 0x114BD, 0x115AF, 0x11930,
+    };
+    if ((c >= 0x1161 && c <= 0x1175) || (c >= 0x11A8 && c <= 0x11C2))
+        return true;
+    return std::find(std::begin(sueltos), std::end(sueltos), c) != std::end(sueltos);
+}
+
+// NFC, then upper case. Qt takes time that grows with the square of the length for both on some
+// texts (long runs of combining marks, many compositions, ß or ligatures that grow when upper-
+// cased): a pasted order of a megabyte froze the game for minutes. Both come out the same piece by
+// piece when every piece starts at a character that nothing before it can join, so long orders go
+// in pieces; and, as in Unicode's stream-safe format, a combining grapheme joiner breaks runs of
+// more than 30 combining marks, which no keyboard produces and no pattern can match.
+QString mayusculasNfc(const QString &orden) {
+    constexpr qsizetype TamPieza = 256;
+    constexpr int MaxMarcas = 30;
+    QString resultado;
+    resultado.reserve(orden.size());
+    QString pieza;
+    auto cerrar = [&] {
+        resultado += pieza.normalized(QString::NormalizationForm_C).toUpper();
+        pieza.clear();
+    };
+    int marcas = 0;
+    for (qsizetype i = 0; i < orden.size();) {
+        char32_t c = orden[i].unicode();
+        qsizetype n = 1;
+        if (QChar::isHighSurrogate(c) && i + 1 < orden.size() && orden[i + 1].isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(orden[i], orden[i + 1]);
+            n = 2;
+        }
+        // Three Tibetan signs are no marks themselves but come apart into two.
+        const bool tibetano = c == 0x0F73 || c == 0x0F75 || c == 0x0F81;
+        const int marcasDeC = tibetano ? 2 : QChar::combiningClass(c) != 0 ? 1 : 0;
+        if (marcasDeC > 0) {
+            marcas += marcasDeC;
+            if (marcas > MaxMarcas) {
+                if (pieza.size() >= TamPieza)
+                    cerrar(); // nothing joins a joiner, so a piece may start with it
+                pieza += QChar(0x034F);
+                marcas = marcasDeC;
+            }
+        } else {
+            marcas = 0;
+            if (pieza.size() >= TamPieza && !seUneAlAnterior(c))
+                cerrar();
+        }
+        pieza.append(orden.constData() + i, n);
+        i += n;
+    }
+    cerrar();
+    return resultado;
+}
+
 } // namespace
 
 QString normalizarOrden(const QString &orden) {
@@ -98,7 +161,7 @@ QString normalizarOrden(const QString &orden) {
     if (!normalizarLatin1(orden, t)) {
         // Composing first means a vowel typed as letter plus combining accent counts as the
         // accented vowel, and so as the plain one after the replacements below.
-        t = orden.normalized(QString::NormalizationForm_C).toUpper();
+        t = mayusculasNfc(orden);
         for (const auto &[busca, pon] : signos)
             t.replace(busca, pon, Qt::CaseSensitive);
     }

@@ -1,0 +1,131 @@
+#!/usr/bin/env python3
+"""Hostile input through the terminal front end, as bytes on its standard input.
+
+Usage: terminal.py <jubo-texto> <walkthrough>
+
+Every case sends some hostile lines, then the walkthrough. The program must answer every line,
+write nothing on stderr, still win the game afterwards and exit with status 0, all in a few
+seconds. Lines beginning with "/" are front-end commands and get no answer of their own when
+they do not apply, so the cases use orders only.
+"""
+
+import random
+import subprocess
+import sys
+import time
+import unittest
+
+PROGRAMA = ""
+SOLUCION = b""
+MiB = 1 << 20
+FINAL = "== Final ==".encode()
+SEGUNDOS = 20  # per run; the slowest case takes well under one second on an unloaded machine
+
+
+def jugar(entrada, semilla="1"):
+    inicio = time.monotonic()
+    p = subprocess.run(
+        [PROGRAMA, "--semilla", semilla],
+        input=entrada,
+        capture_output=True,
+        timeout=SEGUNDOS,
+    )
+    return p, time.monotonic() - inicio
+
+
+class Terminal(unittest.TestCase):
+    def comprobar(self, hostiles, final=b"\n"):
+        """Sends the hostile lines, then the walkthrough; checks each got its answer."""
+        entrada = b"\n".join(hostiles) + final + SOLUCION
+        p, segundos = jugar(entrada)
+        self.assertEqual(p.stderr, b"")
+        self.assertEqual(p.returncode, 0)
+        lineas = p.stdout.split(b"\n")
+        self.assertIn(FINAL, lineas, "the walkthrough no longer wins")
+        ecos = [i for i, l in enumerate(lineas) if l.startswith(b"> ")]
+        self.assertEqual(len(ecos), len(hostiles) + SOLUCION.count(b"\n"))
+        for i in ecos[: len(hostiles)]:
+            # Every order clears the list and prints at least one line before the next echo.
+            self.assertFalse(lineas[i + 1].startswith(b"> "), f"no answer after line {i}")
+        return segundos
+
+    def test_lineas_hostiles(self):
+        casos = {
+            "vacía": [b""],
+            "NUL": [b"\0", b"\0mirar coche\0", b"mirar\0coche"],
+            "UTF-8 roto": [b"\xff\xfe", b"mirar \xc3 coche \xe2\x82", b"\xc0\xaf\xed\xa0\x80"],
+            "controles": [b"\x1b[2J\x1b]0;titulo\x07", b"\x01\x02\x03\x04\x08\x7f", b"\t\v\f"],
+            "CR sueltos": [b"mirar\rcoche", b"\r\r\r", b"mirar coche\r"],
+            "emoji": ["🚗💣🔨 mirar 👨‍👩‍👧 coche 🇪🇸".encode()],
+            "derecha a izquierda": ["\u202emirar coche\u202c\u200f".encode(), "انظر".encode()],
+            "eszett y ligaduras": ["straße ß ẞ ﬃ ŉ ǰ ΐ".encode()],
+            "letra y acento": ["mirar el cajo\u0301n".encode(), "a\u0301\u0301\u0301".encode()],
+            "BOM": [b"\xef\xbb\xbfmirar coche"],
+        }
+        for nombre, lineas in casos.items():
+            with self.subTest(nombre):
+                self.comprobar(lineas)
+
+    def test_un_mebibyte_en_una_linea(self):
+        casos = {
+            "letras": b"x" * MiB,
+            "orden al final": b"bla " * (MiB // 4) + b"mirar coche",
+            "UTF-8 roto": b"\xff" * MiB,
+            "NUL": b"\0" * MiB,
+            "eszett": "ß".encode() * (MiB // 2),
+            "letra y acento": b"a\xcc\x81" * (MiB // 3),
+            "acentos sin letra": "\u0301\u0316".encode() * (MiB // 4),
+            "emoji": "💣".encode() * (MiB // 4),
+        }
+        for nombre, linea in casos.items():
+            with self.subTest(nombre):
+                self.assertLess(self.comprobar([linea]), 5.0)
+
+    def test_diez_mil_ordenes_seguidas(self):
+        variadas = [
+            b"mirar coche",
+            b"vacilar",
+            b"\xff\xfe",
+            b"\0",
+            "💣".encode(),
+            b"",
+            b"coger mazo",
+            "mirar la la\u0301mpara".encode(),
+        ]
+        hostiles = [variadas[i % len(variadas)] for i in range(10000)]
+        self.assertLess(self.comprobar(hostiles), 10.0)
+
+    def test_basura_binaria(self):
+        # Random bytes, newlines included, as if a binary file were piped in.
+        azar = random.Random(20261208)
+        basura = bytes(azar.randrange(256) for _ in range(256 * 1024))
+        lineas = basura.split(b"\n")
+        self.assertGreater(len(lineas), 500)
+        self.comprobar(lineas)
+
+    def test_fin_de_entrada(self):
+        # No newline after the last order, Windows line ends, and nothing at all.
+        p, _ = jugar(SOLUCION.rstrip(b"\n"))
+        self.assertEqual(p.returncode, 0)
+        self.assertIn(FINAL, p.stdout.split(b"\n"))
+        p, _ = jugar(SOLUCION.replace(b"\n", b"\r\n"))
+        self.assertEqual(p.returncode, 0)
+        self.assertIn(FINAL, p.stdout.split(b"\n"))
+        p, _ = jugar(b"")
+        self.assertEqual((p.returncode, p.stderr), (0, b""))
+        self.assertIn(b"== Entrada ==", p.stdout)
+
+    def test_salir_tras_basura(self):
+        # The one order that ends the game still does, whatever came before it.
+        p, _ = jugar(b"\xff\0\x1b\n" * 100 + b"salir\n" + SOLUCION)
+        self.assertEqual((p.returncode, p.stderr), (0, b""))
+        self.assertNotIn(FINAL, p.stdout.split(b"\n"))
+
+
+if __name__ == "__main__":
+    if len(sys.argv) != 3:
+        sys.exit(__doc__)
+    PROGRAMA = sys.argv[1]
+    with open(sys.argv[2], "rb") as f:
+        SOLUCION = f.read()
+    unittest.main(argv=sys.argv[:1], verbosity=2)
