@@ -1,0 +1,143 @@
+#!/usr/bin/env python3
+"""Installs the game into a scratch prefix, starts it from an empty working folder on a headless
+desktop, goes from the menu into the game and one step into the house, and checks that the
+installed pictures and sounds were the ones found, shown and heard.
+
+usage: arranque.py CMAKE BUILD_DIR SOURCE_DIR"""
+
+import array
+import os
+import re
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+cmake, compilacion, fuente = sys.argv[1:4]
+sys.path.insert(0, os.path.join(fuente, "scripts"))
+from escritorio import Error, Escritorio, esperar  # noqa: E402
+
+fallos = []
+
+
+def comprobar(condicion, mensaje):
+    if not condicion:
+        fallos.append(mensaje)
+        print("FALLO:", mensaje)
+
+
+def diferencia(a, b):
+    """Normalised RMSE between two pictures of the same size (0 = identical, 1 = opposite).
+    A name may carry an ImageMagick crop, as in "x.png[617x354+0+8]"."""
+    r = subprocess.run(["compare", "-metric", "RMSE", a, b, "null:"], capture_output=True, text=True)
+    m = re.search(r"\(([0-9.e+-]+)\)", r.stderr)
+    if not m:
+        raise Error("compare no dio resultado: " + r.stderr)
+    return float(m.group(1))
+
+
+# Client-area points of the controls the test clicks (layout positions in pixels).
+BOTON_JUEGO = (44, 380)
+BOTON_PALANTE = (660, 68)
+# The picture control sits 8 pixels above the window's top edge; its visible part:
+VISIBLE_EN_VENTANA = "617x354+0+0"
+VISIBLE_EN_DIBUJO = "617x354+0+8"
+
+
+def main():
+    with tempfile.TemporaryDirectory(prefix="jubo-arranque-") as tmp:
+        prefijo = os.path.join(tmp, "prefijo")
+        subprocess.run([cmake, "--install", compilacion, "--prefix", prefijo], check=True,
+                       stdout=subprocess.DEVNULL)
+        programa = os.path.join(prefijo, "bin", "jubo")
+        datos = os.path.join(prefijo, "share", "jubo", "Archivos")
+        for ruta in (programa, os.path.join(datos, "Dibujos", "cuarto.jpg"),
+                     os.path.join(datos, "Sonidos", "Direccion.wav")):
+            if not os.path.isfile(ruta):
+                print("FALLO: la instalación no tiene", ruta)
+                return 1
+        # Neither the working folder nor the program's own folder holds the data: only share/ does.
+        vacia = os.path.join(tmp, "otra carpeta")
+        os.mkdir(vacia)
+        comprobar(not os.path.exists(os.path.join(prefijo, "bin", "Archivos")),
+                  "bin/ de la instalación no debe traer Archivos")
+
+        traza = os.path.join(tmp, "traza.log")
+        grabacion = os.path.join(tmp, "sonido.raw")
+        esperado = os.path.join(fuente, "Archivos", "Dibujos", "cuarto.jpg") + f"[{VISIBLE_EN_DIBUJO}]"
+        captura = os.path.join(tmp, "captura.png")
+        visto = captura + f"[{VISIBLE_EN_VENTANA}]"
+        with Escritorio(con_sonido=True) as esc:
+            grabadora = esc.grabar(grabacion)
+            # Only successful opens are traced (-z), each on one line.
+            juego = esc.lanzar(["strace", "-f", "-qq", "-z", "-e", "trace=open,openat", "-o", traza,
+                                programa], cwd=vacia, registro=os.path.join(tmp, "jubo.log"))
+            try:
+                menu = esc.ventana("Menú principal", plazo=30)
+                esc.pintada(menu)
+                esc.clic(menu, *BOTON_JUEGO)
+                ventana = esc.ventana("Las rozozerad der Jubo")
+                esc.pintada(ventana)
+                esc.clic(ventana, *BOTON_PALANTE)
+
+                # What the window should show, taken from the source tree, not the installation.
+                def muestra_cuarto():
+                    esc.captura(ventana, captura)
+                    return diferencia(visto, esperado) < 0.02
+
+                try:
+                    esperar(muestra_cuarto, 15, "el dibujo del cuarto en la ventana")
+                except Error as e:
+                    comprobar(False, f"{e} (diferencia {diferencia(visto, esperado):.3f})")
+                # Direccion.wav lasts under two seconds; give it time to reach the sink.
+                time.sleep(2.5)
+            except Error as e:
+                comprobar(False, str(e))
+            grabadora.terminate()
+            grabadora.wait(5)
+            comprobar(juego.poll() is None, "el juego terminó solo")
+            if fallos:
+                subprocess.run(["import", "-window", "root", os.path.join(tmp, "pantalla.png")],
+                               env=esc.env)
+            # Stop the game, not strace, so that the trace is written out to its end.
+            for hijo in subprocess.run(["pgrep", "-P", str(juego.pid)], capture_output=True,
+                                       text=True).stdout.split():
+                os.kill(int(hijo), signal.SIGTERM)
+            juego.wait(10)
+
+        with open(traza, errors="replace") as f:
+            abiertos = re.findall(r'open(?:at)?\((?:AT_FDCWD, )?"([^"]+)"', f.read())
+        for nombre in ("Dibujos/cuarto.jpg", "Sonidos/Empieza.wav", "Sonidos/Direccion.wav"):
+            ruta = os.path.join(datos, nombre)
+            comprobar(any(os.path.normpath(a) == ruta for a in abiertos),
+                      f"no se abrió {ruta}; ficheros de Archivos abiertos: "
+                      f"{[a for a in abiertos if 'Archivos' in a]}")
+
+        if fallos:
+            # Keep what is needed to see why, beside the test's build folder.
+            guardar = os.path.abspath("arranque-fallo")
+            shutil.rmtree(guardar, ignore_errors=True)
+            os.makedirs(guardar)
+            for f in ("captura.png", "pantalla.png", "jubo.log", "traza.log"):
+                if os.path.exists(os.path.join(tmp, f)):
+                    shutil.copy(os.path.join(tmp, f), guardar)
+            print("registros en", guardar)
+
+        muestras = array.array("h")
+        with open(grabacion, "rb") as f:
+            datos_crudos = f.read()
+        muestras.frombytes(datos_crudos[: len(datos_crudos) // 2 * 2])
+        pico = max((abs(s) for s in muestras), default=0)
+        # The cues peak near full scale; a silent sink stays at 0.
+        comprobar(pico > 3000, f"no sonó nada en el altavoz (pico {pico} en {len(muestras)} muestras)")
+
+    if fallos:
+        return 1
+    print("bien: el juego instalado encontró, mostró e hizo sonar sus ficheros desde otra carpeta")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
