@@ -272,7 +272,9 @@ def main():
     tabla = "\n".join(cabecera + filas)
     print(tabla)
     if a.guardar:
-        orden = "scripts/medir" + (" --rapido" if a.rapido else "")
+        destino = Path(a.guardar).resolve()
+        destino = destino.relative_to(RAIZ) if destino.is_relative_to(RAIZ) else Path(destino.name)
+        orden = "scripts/medir" + (" --rapido" if a.rapido else "") + f" --guardar {destino}"
         Path(a.guardar).write_text(
             "# Latest measurements\n\n"
             f"Command: `{orden}` ({a.procesos} start-ups per program and platform, {a.escenas} repetitions "
