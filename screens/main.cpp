@@ -31,17 +31,27 @@ bool hayEscritorio(int argc, char **argv) {
            definida("WAYLAND_DISPLAY");
 }
 
-// While Qt looks for a display, its complaints are replaced by one plain line, and a display that
-// cannot be opened ends the program with an error status instead of an abort and a core dump.
-void mensajesDeArranque(QtMsgType tipo, const QMessageLogContext &contexto, const QString &texto) {
+// While Qt looks for a display, its messages are held back: a display that cannot be opened ends
+// the program with one plain line and an error status, instead of an abort and a core dump. If
+// the program ends some other way before the display is up, what was held back is shown then.
+QByteArray &retenidos() {
+    static QByteArray r;
+    return r;
+}
+bool arrancando = true;
+
+void mensajesDeArranque(QtMsgType tipo, const QMessageLogContext &, const QString &texto) {
     if (tipo == QtFatalMsg) {
         std::fputs(SinPantalla, stderr);
         std::fflush(stderr);
         std::_Exit(1);
     }
-    if (contexto.category && std::strncmp(contexto.category, "qt.qpa", 6) == 0)
-        return;
-    std::fprintf(stderr, "%s\n", texto.toLocal8Bit().constData());
+    retenidos() += texto.toLocal8Bit() + '\n';
+}
+
+void soltarRetenidos() {
+    if (arrancando)
+        std::fputs(retenidos().constData(), stderr);
 }
 
 } // namespace
@@ -51,9 +61,12 @@ int main(int argc, char **argv) {
         std::fputs(SinPantalla, stderr);
         return 1;
     }
+    std::atexit(soltarRetenidos);
     const QtMessageHandler anterior = qInstallMessageHandler(mensajesDeArranque);
     QApplication aplicacion(argc, argv);
     qInstallMessageHandler(anterior);
+    arrancando = false;
+    std::fputs(retenidos().constData(), stderr);
 
     Disposicion::prepararAplicacion();
     Ventanas::mostrar(Ventanas::menu());
