@@ -25,6 +25,15 @@ QGroupBox *marco(QWidget *padre, const char *nombre, const QString &titulo, int 
     return m;
 }
 
+// Liberation Sans sets these two long texts a little wider than the font they were laid out for,
+// and their last words would fall below the labels; a hair less space between letters (same
+// glyphs, same size) keeps them whole.
+QFont fuenteTextoLargo() {
+    QFont f = fuente();
+    f.setLetterSpacing(QFont::AbsoluteSpacing, -0.3);
+    return f;
+}
+
 } // namespace
 
 IntroAyuda::IntroAyuda() {
@@ -35,7 +44,7 @@ IntroAyuda::IntroAyuda() {
 
     Frame2 = marco(this, "Frame2", QStringLiteral(" Introducción "), 120, 1800, 6375, 4095);
     Label2 = etiqueta(Frame2, "Label2", QString::fromUtf8(TextoHistoria), 120, 240, 3495, 3735);
-    Label2->setFont(fuente());
+    Label2->setFont(fuenteTextoLargo());
     Line1 = linea(Frame2, "Line1", 3720, 240, 3720, 3960);
     Image1 = dibujo(Frame2, "Image1", QStringLiteral(":/recursos/Retrato.gif"), 3840, 360,
                     QStringLiteral("Retrato de Er Jubo"));
@@ -43,7 +52,7 @@ IntroAyuda::IntroAyuda() {
 
     Frame1 = marco(this, "Frame1", QStringLiteral(" Ayuda "), 120, 120, 6375, 1575);
     Label1 = etiqueta(Frame1, "Label1", QString::fromUtf8(TextoAyuda), 120, 240, 6135, 1215);
-    Label1->setFont(fuente());
+    Label1->setFont(fuenteTextoLargo());
 
     apilar({Volver, Frame2, Frame1});
     Volver->setFocus();

@@ -5,6 +5,7 @@ screen reader reads it. Starts what it needs itself: a private D-Bus session (wh
 accessibility bus is activated) and Xvfb on a free display.
 
 Usage: jugar_escritorio.py path/to/jubo
+With JUBO_CAPTURAS=folder set, a PNG of each screen is saved there (ImageMagick's import).
 """
 import os
 import select
@@ -194,6 +195,17 @@ class Jubo:
             raise Fallo("jubo no ha terminado")
 
 
+def capturar(ventana, nombre):
+    carpeta = os.environ.get("JUBO_CAPTURAS")
+    if not carpeta:
+        return
+    os.makedirs(carpeta, exist_ok=True)
+    time.sleep(0.3)  # let the last paint reach the screen
+    e = ventana.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    subprocess.run(["import", "-window", "root", "-crop", f"{e.width}x{e.height}+{e.x}+{e.y}",
+                    os.path.join(carpeta, nombre + ".png")], check=True, timeout=PLAZO)
+
+
 def comprobar(condicion, que):
     if not condicion:
         raise Fallo(que)
@@ -206,6 +218,7 @@ def partida_completa():
         comprobar(j.visibles() == ["Menú principal"], f"al empezar solo el menú: {j.visibles()}")
         eljuego = j.control(menu, pyatspi.ROLE_PUSH_BUTTON, "Juego")
         esperar(lambda: enfocado(eljuego), "el foco en el botón Juego")
+        capturar(menu, "Menu")
 
         j.boton(menu, "Juego")
         juego = j.ventana("Las rozozerad der Jubo")
@@ -218,6 +231,7 @@ def partida_completa():
                   "en la entrada solo Pa' Lante y Pa' Tras")
         pista = j.control(juego, pyatspi.ROLE_LABEL, "¡Capullo, la bomba está en el coche!")
         comprobar(not visible(pista), "la pista oculta al empezar")
+        capturar(juego, "Juego")
 
         j.boton(juego, "Ver")
         j.esperar_lineas(juego, ["Es la  entrada a la casa der Gorvil, alias 'Er Bolco'. Por "
@@ -265,6 +279,7 @@ def partida_completa():
                   "en las cercanías solo Pa' Tras")
         j.orden(juego, "usar tornillo destornillador monumento")
         esperar(lambda: visible(pista), "la pista a la vista")
+        capturar(juego, "Juego-pista")
 
         # To the menu and back: everything is as it was.
         lineas = j.lineas(juego)
@@ -284,6 +299,7 @@ def partida_completa():
         j.control(final, pyatspi.ROLE_LABEL, "¡¡Enhorabuena, te has pasado el juego!!")
         boton_final = j.control(final, pyatspi.ROLE_PUSH_BUTTON, "Final")
         esperar(lambda: enfocado(boton_final), "el foco en el botón Final")
+        capturar(final, "Sacabo")
         j.clic(boton_final)
         codigo = j.termina()
         comprobar(codigo == 0, f"jubo acaba con estado {codigo}")
@@ -307,6 +323,7 @@ def despedida(camino, texto):
             xdotool("key", "Escape")
         caja = j.ventana("Salir")
         j.control(caja, pyatspi.ROLE_LABEL, texto)
+        capturar(caja, "Salir-" + camino)
         cajas = [j.app[i] for i in range(j.app.childCount)
                  if j.app[i] is not None and j.app[i].name == "Salir"]
         comprobar(len(cajas) == 1, f"una sola despedida, no {len(cajas)}")
@@ -331,6 +348,7 @@ def intro_y_vuelta():
         j.control(intro, pyatspi.ROLE_PANEL, "Ayuda")
         volver = j.control(intro, pyatspi.ROLE_PUSH_BUTTON, "Volver")
         esperar(lambda: enfocado(volver), "el foco en Volver")
+        capturar(intro, "IntroAyuda")
         j.clic(volver)
         j.ventana("Menú principal")
         esperar(lambda: j.visibles() == ["Menú principal"], "solo el menú otra vez")
