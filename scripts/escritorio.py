@@ -90,7 +90,10 @@ class Escritorio:
             if (os.path.exists(f"/tmp/.X{n}-lock") or os.path.exists(f"/tmp/.X11-unix/X{n}")
                     or f"/tmp/.X11-unix/X{n}\n" in ocupados):
                 continue
-            x = subprocess.Popen(["Xvfb", f":{n}", "-screen", "0", self.tamano, "-nolisten", "tcp"],
+            # -noreset: the readiness probe below is the first client to leave, and must not make the
+            # server regenerate just as the program connects.
+            x = subprocess.Popen(["Xvfb", f":{n}", "-screen", "0", self.tamano, "-nolisten", "tcp",
+                                  "-noreset"],
                                  stdout=subprocess.DEVNULL,
                                  stderr=open(os.path.join(self.carpeta, "xvfb.log"), "w"),
                                  start_new_session=True)
