@@ -1,0 +1,43 @@
+#!/usr/bin/env python3
+"""jubo where no display can be had, in more ways than a missing DISPLAY: each time one line on
+stderr, exit status 1, killed by no signal and no core file left behind.
+
+Usage: sin_pantalla.py <jubo>
+"""
+import os
+import resource
+import subprocess
+import sys
+import tempfile
+
+jubo = os.path.abspath(sys.argv[1])
+base = {k: v for k, v in os.environ.items()
+        if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR")}
+casos = {
+    "plataforma que no existe": (dict(base, QT_QPA_PLATFORM="nada"), []),
+    "-platform que no existe": (base, ["-platform", "nada"]),
+    "wayland sin compositor": (dict(base, QT_QPA_PLATFORM="wayland", WAYLAND_DISPLAY="/nada/w"), []),
+    "DISPLAY mal escrito": (dict(base, DISPLAY=":abc"), []),
+    "DISPLAY de otra máquina": (dict(base, DISPLAY="nohay.invalid:0"), []),
+    "DISPLAY vacío": (dict(base, DISPLAY=""), []),
+}
+
+
+def permitir_core():
+    # Cores enabled, so that a crash would leave one in the working directory.
+    resource.setrlimit(resource.RLIMIT_CORE, (resource.RLIM_INFINITY, resource.RLIM_INFINITY))
+
+
+fallos = 0
+for nombre, (entorno, argumentos) in casos.items():
+    with tempfile.TemporaryDirectory() as cwd:
+        r = subprocess.run([jubo, *argumentos], env=entorno, cwd=cwd, capture_output=True,
+                           text=True, timeout=60, preexec_fn=permitir_core)
+        cores = [f for f in os.listdir(cwd) if f.startswith("core")]
+    lineas = [l for l in r.stderr.splitlines() if l.strip()]
+    bien = (r.returncode == 1 and len(lineas) == 1 and lineas[0].startswith("jubo:")
+            and r.stdout == "" and not cores)
+    print(f"{'ok' if bien else 'MAL'}: {nombre}: estado {r.returncode}, stderr {lineas!r}, "
+          f"cores {cores!r}")
+    fallos += not bien
+sys.exit(1 if fallos else 0)
