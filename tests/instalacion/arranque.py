@@ -108,10 +108,17 @@ def main():
                 subprocess.run(["import", "-window", "root", os.path.join(tmp, "pantalla.png")],
                                env=esc.env)
             # Stop the game, not strace, so that the trace is written out to its end.
-            for hijo in subprocess.run(["pgrep", "-P", str(juego.pid)], capture_output=True,
-                                       text=True).stdout.split():
-                os.kill(int(hijo), signal.SIGTERM)
-            juego.wait(10)
+            hijos = [int(h) for h in subprocess.run(["pgrep", "-P", str(juego.pid)],
+                                                    capture_output=True, text=True).stdout.split()]
+            for h in hijos:
+                os.kill(h, signal.SIGTERM)
+            try:
+                juego.wait(10)
+            except subprocess.TimeoutExpired:
+                comprobar(False, "el juego no terminó con SIGTERM")
+                for h in hijos:
+                    os.kill(h, signal.SIGKILL)
+                juego.wait(10)
 
         with open(traza, errors="replace") as f:
             abiertos = re.findall(r'open(?:at)?\((?:AT_FDCWD, )?"([^"]+)"', f.read())
