@@ -1,6 +1,7 @@
 #include "Altavoz.h"
 
 #include "Module1.h"
+#include "Wav.h"
 
 #include <QSoundEffect>
 #include <QUrl>
@@ -18,9 +19,8 @@ QSoundEffect *Altavoz::efecto(Sonido s) {
         return it->second;
     QSoundEffect *e = nullptr;
     const QString fichero = Module1::ficheroSonido(s, carpeta_);
-    if (!fichero.isEmpty()) {
+    if (!fichero.isEmpty() && wavReproducible(fichero)) {
         // Loading and decoding happen in the background; play() before that is queued.
-        // A file that does not decode leaves the effect in its Error state: silence.
         e = new QSoundEffect;
         e->setSource(QUrl::fromLocalFile(fichero));
     }

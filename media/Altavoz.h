@@ -8,7 +8,8 @@
 class QSoundEffect;
 
 // Plays the cues through Qt Multimedia, one at a time. Each cue's effect is made (and so the audio
-// device opened) the first time that cue is played, and kept for the rest of the run.
+// device opened) the first time that cue is played, and kept for the rest of the run. A cue whose
+// file is missing or not a WAV that plays to its end has no effect at all: silence.
 class Altavoz {
   public:
     explicit Altavoz(QString carpetaPrograma);

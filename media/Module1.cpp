@@ -5,7 +5,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <memory>
 
 namespace Module1 {
 
@@ -18,9 +17,11 @@ Salida &salida() {
 
 void altavozReal(Sonido s) {
     // Made on the first cue, never before: a run that plays nothing touches no audio device.
-    static std::unique_ptr<Altavoz> altavoz;
+    // Never taken down either: the program ends at once, and a teardown at exit could only wait
+    // on the audio system.
+    static Altavoz *altavoz = nullptr;
     if (!altavoz)
-        altavoz = std::make_unique<Altavoz>(QCoreApplication::applicationDirPath());
+        altavoz = new Altavoz(QCoreApplication::applicationDirPath());
     altavoz->tocar(s);
 }
 

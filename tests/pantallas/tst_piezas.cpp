@@ -5,6 +5,7 @@
 #include "CajaOrden.h"
 #include "Comun.h"
 #include "Dibujos.h"
+#include "Wav.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -14,6 +15,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <QtTest>
 
 namespace {
@@ -31,6 +33,28 @@ void guardarBasura(const QString &ruta) {
     QFile f(ruta);
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write("esto no es un dibujo");
+}
+
+// A WAV file: RIFF header, format chunk, optional extra chunk, data chunk.
+QByteArray wav(quint16 tipo, quint16 bits, qsizetype muestras, const QByteArray &extra = {},
+               qint64 datosDeclarados = -1) {
+    auto n32 = [](quint32 v) {
+        QByteArray b(4, 0);
+        qToLittleEndian(v, b.data());
+        return b;
+    };
+    auto n16 = [](quint16 v) {
+        QByteArray b(2, 0);
+        qToLittleEndian(v, b.data());
+        return b;
+    };
+    const QByteArray datos(muestras * bits / 8, 'a');
+    QByteArray fmt =
+        n16(tipo) + n16(1) + n32(22050) + n32(22050 * bits / 8) + n16(bits / 8) + n16(bits);
+    QByteArray cuerpo = "WAVE" + QByteArray("fmt ") + n32(quint32(fmt.size())) + fmt + extra +
+                        "data" +
+                        n32(quint32(datosDeclarados < 0 ? datos.size() : datosDeclarados)) + datos;
+    return "RIFF" + n32(quint32(cuerpo.size())) + cuerpo;
 }
 
 } // namespace
@@ -184,6 +208,35 @@ class PruebaPiezas : public QObject {
         QDir::setCurrent(bin);
         QCOMPARE(Module1::ficheroSonido(Sonido::Objeto, tmp.filePath(QStringLiteral("otro"))),
                  QString());
+    }
+
+    void queWavSePuedenTocar() {
+        QVERIFY(wavReproducible(wav(1, 16, 1000)));
+        QVERIFY(wavReproducible(wav(1, 8, 1000)));
+        // An odd-sized chunk before the data is padded to an even size.
+        QVERIFY(wavReproducible(
+            wav(1, 16, 1000, QByteArray("LIST") + QByteArray("\x03\0\0\0abc\0", 8))));
+        QVERIFY(!wavReproducible(
+            wav(1, 16, 1000, QByteArray("LIST") + QByteArray("\x03\0\0\0abc", 7))));
+        const QByteArray bueno = wav(1, 16, 1000);
+        QVERIFY(!wavReproducible(bueno.left(bueno.size() - 1))); // cut short
+        QVERIFY(!wavReproducible(bueno.left(40)));
+        QVERIFY(!wavReproducible(QByteArray()));
+        QVERIFY(!wavReproducible(QByteArray(5000, 'x')));
+        QVERIFY(!wavReproducible(wav(1, 16, 1000, {}, 1 << 30))); // promises more than it holds
+        QVERIFY(!wavReproducible(wav(1, 16, 0)));                 // nothing to play
+        QVERIFY(!wavReproducible(wav(3, 32, 1000)));              // float samples
+        QVERIFY(!wavReproducible(wav(1, 24, 1000)));
+        QByteArray sinFormato = bueno;
+        sinFormato.replace("fmt ", "fmx ");
+        QVERIFY(!wavReproducible(sinFormato));
+        // The cues shipped with the game are all playable.
+        const QDir sonidos(QStringLiteral(JUBO_FUENTE "/Archivos/Sonidos"));
+        for (Sonido s : TodosLosSonidos) {
+            const QString f = sonidos.filePath(QString::fromLatin1(nombreSonido(s)) + ".wav");
+            QVERIFY2(wavReproducible(f), qPrintable(f));
+        }
+        QVERIFY(!wavReproducible(sonidos.filePath(QStringLiteral("NoEsta.wav"))));
     }
 
     // The real loudspeaker with files that are missing or not sound at all: each cue returns at
