@@ -7,7 +7,9 @@ accessibility bus is activated) and Xvfb on a free display.
 Usage: jugar_escritorio.py path/to/jubo
 With JUBO_CAPTURAS=folder set, a PNG of each screen is saved there (ImageMagick's import).
 """
+import ctypes
 import os
+import re
 import select
 import shutil
 import subprocess
@@ -78,6 +80,45 @@ def esperar(condicion, que, plazo=PLAZO):
 
 def xdotool(*args):
     subprocess.run(["xdotool", *args], check=True, timeout=PLAZO)
+
+
+class _MensajeCliente(ctypes.Structure):
+    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong),
+                ("message_type", ctypes.c_ulong), ("format", ctypes.c_int),
+                ("data", ctypes.c_long * 5)]
+
+
+class _EventoX(ctypes.Union):
+    _fields_ = [("xclient", _MensajeCliente), ("relleno", ctypes.c_long * 24)]
+
+
+def cerrar_ventana(ventana):
+    """What a window manager's close box does: a WM_DELETE_WINDOW message to the window.
+    (There is no window manager on this display, and xdotool's windowclose destroys the window
+    instead of asking it to close.)"""
+    x11 = ctypes.CDLL("libX11.so.6")
+    x11.XOpenDisplay.restype = ctypes.c_void_p
+    x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+    x11.XInternAtom.restype = ctypes.c_ulong
+    x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+    x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
+                               ctypes.c_void_p]
+    x11.XFlush.argtypes = x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+    pantalla = x11.XOpenDisplay(PANTALLA.encode())
+    if not pantalla:
+        raise Fallo("no se puede abrir la pantalla X")
+    try:
+        evento = _EventoX()
+        evento.xclient.type = 33  # ClientMessage
+        evento.xclient.window = ventana
+        evento.xclient.message_type = x11.XInternAtom(pantalla, b"WM_PROTOCOLS", 0)
+        evento.xclient.format = 32
+        evento.xclient.data[0] = x11.XInternAtom(pantalla, b"WM_DELETE_WINDOW", 0)
+        x11.XSendEvent(pantalla, ventana, 0, 0, ctypes.byref(evento))
+        x11.XFlush(pantalla)
+    finally:
+        x11.XCloseDisplay(pantalla)
 
 
 def visible(a):
@@ -188,6 +229,16 @@ class Jubo:
         t = a.queryText()
         return t.getText(0, t.characterCount)
 
+    def cerrar_ventana(self, titulo):
+        """Closes the visible window with this caption, as its close box would."""
+        def buscar():
+            r = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid",
+                                str(self.proceso.pid), "--name", "^" + re.escape(titulo) + "$"],
+                               capture_output=True, text=True, timeout=PLAZO)
+            ids = r.stdout.split()
+            return ids if len(ids) == 1 else None
+        cerrar_ventana(int(esperar(buscar, f"la ventana X «{titulo}»")[0]))
+
     def termina(self):
         try:
             return self.proceso.wait(timeout=PLAZO)
@@ -211,7 +262,7 @@ def comprobar(condicion, que):
         raise Fallo(que)
 
 
-def partida_completa():
+def partida_completa(cerrando=False):
     j = Jubo()
     try:
         menu = j.ventana("Menú principal")
@@ -300,7 +351,10 @@ def partida_completa():
         boton_final = j.control(final, pyatspi.ROLE_PUSH_BUTTON, "Final")
         esperar(lambda: enfocado(boton_final), "el foco en el botón Final")
         capturar(final, "Sacabo")
-        j.clic(boton_final)
+        if cerrando:
+            j.cerrar_ventana("Final")
+        else:
+            j.clic(boton_final)
         codigo = j.termina()
         comprobar(codigo == 0, f"jubo acaba con estado {codigo}")
     finally:
@@ -313,6 +367,12 @@ def despedida(camino, texto):
         menu = j.ventana("Menú principal")
         if camino == "Salir":
             j.boton(menu, "Salir")
+        elif camino == "cerrar el menú":
+            j.cerrar_ventana("Menú principal")
+        elif camino == "cerrar el juego":
+            j.boton(menu, "Juego")
+            j.ventana("Las rozozerad der Jubo")
+            j.cerrar_ventana("Las rozozerad der Jubo")
         else:
             j.boton(menu, "Juego")
             juego = j.ventana("Las rozozerad der Jubo")
@@ -323,7 +383,7 @@ def despedida(camino, texto):
             xdotool("key", "Escape")
         caja = j.ventana("Salir")
         j.control(caja, pyatspi.ROLE_LABEL, texto)
-        capturar(caja, "Salir-" + camino)
+        capturar(caja, "Salir-" + camino.replace(" ", "-"))
         cajas = [j.app[i] for i in range(j.app.childCount)
                  if j.app[i] is not None and j.app[i].name == "Salir"]
         comprobar(len(cajas) == 1, f"una sola despedida, no {len(cajas)}")
@@ -352,16 +412,25 @@ def intro_y_vuelta():
         j.clic(volver)
         j.ventana("Menú principal")
         esperar(lambda: j.visibles() == ["Menú principal"], "solo el menú otra vez")
+        # Closing the intro ends the program at once: no farewell, although the menu exists.
+        j.boton(menu, "Intro / Ayuda")
+        j.ventana("Intro / Ayuda")
+        j.cerrar_ventana("Intro / Ayuda")
+        codigo = j.termina()
+        comprobar(codigo == 0, f"jubo acaba con estado {codigo}")
     finally:
         j.cerrar()
 
 
 PRUEBAS = [
     ("partida completa hasta el final", partida_completa),
-    ("Intro / Ayuda y vuelta al menú", intro_y_vuelta),
+    ("partida completa, cerrando la ventana final", lambda: partida_completa(cerrando=True)),
+    ("Intro / Ayuda, vuelta al menú y cerrarla", intro_y_vuelta),
     ("Salir del menú", lambda: despedida("Salir", "Gracias por jugar")),
     ("Escape con una orden a medias", lambda: despedida("Escape",
                                                         "¡Gracias por jugar!, y vuelva pronto")),
+    ("cerrar el menú", lambda: despedida("cerrar el menú", "Gracias por jugar")),
+    ("cerrar el juego", lambda: despedida("cerrar el juego", "Gracias por jugar")),
 ]
 
 
