@@ -183,6 +183,12 @@ class Escritorio:
         self.xdotool("type", "--delay", 15, texto)
         self.xdotool("key", "Return")
 
+    def soltar_foco(self):
+        """Gives the keyboard focus to the root window: no window is active, no caret blinks."""
+        raiz = self.xdotool("search", "--maxdepth", 0, "--name", "")
+        if raiz:
+            self.xdotool("windowfocus", "--sync", raiz.split()[0])
+
     def captura(self, ventana, destino):
         r = subprocess.run(["import", "-window", ventana, "png:" + destino], env=self.env,
                            capture_output=True, text=True)
