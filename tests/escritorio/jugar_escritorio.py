@@ -12,11 +12,13 @@ import os
 import re
 import select
 import shutil
+import signal
 import subprocess
 import sys
 import tempfile
 import time
 import traceback
+import wave
 
 PLAZO = 20.0  # seconds to wait for anything to appear on screen
 
@@ -139,12 +141,65 @@ def todos(raiz):
         pila.extend(a[i] for i in range(a.childCount - 1, -1, -1))
 
 
+class Pulse:
+    """A PulseAudio of our own with one null sink, whose monitor can be recorded."""
+
+    def __init__(self):
+        self.carpeta = tempfile.mkdtemp(prefix="jubo-pulse-")
+        runtime = os.path.join(self.carpeta, "run")
+        os.makedirs(runtime, mode=0o700)
+        socket = os.path.join(runtime, "native")
+        self.entorno = dict(os.environ, HOME=self.carpeta, XDG_RUNTIME_DIR=runtime,
+                            PULSE_RUNTIME_PATH=os.path.join(runtime, "pulse"),
+                            PULSE_SERVER="unix:" + socket)
+        self.proceso = subprocess.Popen(
+            ["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no",
+             "--load=module-null-sink sink_name=jubo rate=44100 channels=1 norewinds=1",
+             f"--load=module-native-protocol-unix socket={socket} auth-anonymous=1"],
+            env=self.entorno, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        esperar(lambda: self.pactl("info") is not None, "PulseAudio")
+        self.pactl("set-default-sink", "jubo")
+        self.grabacion = os.path.join(self.carpeta, "monitor.wav")
+        self.grabar = subprocess.Popen(
+            ["parecord", "--device=jubo.monitor", "--latency-msec=20", "--file-format=wav",
+             "--channels=1", "--rate=44100", "--format=s16le", self.grabacion], env=self.entorno)
+
+    def pactl(self, *args):
+        r = subprocess.run(["pactl", *args], env=self.entorno, capture_output=True, text=True,
+                           timeout=PLAZO)
+        return r.stdout if r.returncode == 0 else None
+
+    def clientes(self, pid):
+        """The connections of one process to the sound server."""
+        return (self.pactl("list", "clients") or "").count(f'application.process.id = "{pid}"')
+
+    def sonido_grabado(self):
+        """Seconds of the recording so far that are not silence."""
+        self.grabar.send_signal(signal.SIGINT)
+        self.grabar.wait(timeout=PLAZO)
+        with wave.open(self.grabacion, "rb") as w:
+            datos = w.readframes(w.getnframes())
+        muestras = memoryview(datos).cast("h")
+        return sum(1 for m in muestras if abs(m) > 300) / 44100
+
+    def cerrar(self):
+        for p in (self.grabar, self.proceso):
+            if p.poll() is None:
+                p.terminate()
+                try:
+                    p.wait(timeout=10)
+                except subprocess.TimeoutExpired:
+                    p.kill()
+        shutil.rmtree(self.carpeta, ignore_errors=True)
+
+
 class Jubo:
     """One run of the program and what it shows."""
 
-    def __init__(self):
+    def __init__(self, pulse=None):
         self.carpeta = tempfile.mkdtemp(prefix="jubo-escritorio-")
-        entorno = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
+        entorno = dict(pulse.entorno if pulse else os.environ,
+                       QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
                        DISPLAY=PANTALLA)
         # The working directory has no Archivos: the pictures must come from beside the program.
         self.proceso = subprocess.Popen([JUBO], cwd=self.carpeta, env=entorno,
@@ -422,6 +477,28 @@ def intro_y_vuelta():
         j.cerrar()
 
 
+def sonido():
+    """The start opens no sound device; the first cue does, and is heard: the cues come from
+    beside the program, whatever the working directory."""
+    pulse = Pulse()
+    j = None
+    try:
+        j = Jubo(pulse)
+        menu = j.ventana("Menú principal")
+        time.sleep(1.0)
+        comprobar(pulse.clientes(j.proceso.pid) == 0, "jubo habla con el servidor de sonido al empezar")
+        j.boton(menu, "Juego")
+        j.ventana("Las rozozerad der Jubo")
+        esperar(lambda: pulse.clientes(j.proceso.pid) > 0, "jubo conectado al servidor de sonido")
+        time.sleep(1.5)
+        oido = pulse.sonido_grabado()
+        comprobar(oido > 0.2, f"apenas se oye nada al entrar en el juego ({oido:.2f} s)")
+    finally:
+        if j:
+            j.cerrar()
+        pulse.cerrar()
+
+
 PRUEBAS = [
     ("partida completa hasta el final", partida_completa),
     ("partida completa, cerrando la ventana final", lambda: partida_completa(cerrando=True)),
@@ -431,6 +508,7 @@ PRUEBAS = [
                                                         "¡Gracias por jugar!, y vuelva pronto")),
     ("cerrar el menú", lambda: despedida("cerrar el menú", "Gracias por jugar")),
     ("cerrar el juego", lambda: despedida("cerrar el juego", "Gracias por jugar")),
+    ("sonido: nada al empezar, las señales al jugar", sonido),
 ]
 
 
