@@ -65,10 +65,10 @@ void apilar(std::initializer_list<QWidget *> delanteAtras) {
 }
 
 void tabular(std::initializer_list<QWidget *> orden) {
-    const QWidget *anterior = nullptr;
+    QWidget *anterior = nullptr;
     for (QWidget *w : orden) {
         if (anterior)
-            QWidget::setTabOrder(const_cast<QWidget *>(anterior), w);
+            QWidget::setTabOrder(anterior, w);
         anterior = w;
     }
 }
