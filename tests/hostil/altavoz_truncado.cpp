@@ -1,8 +1,7 @@
 // A cue whose WAV file is cut short (or empty), another that is fine, then the loudspeaker taken
 // down. Qt never finishes loading the short file, and deleting any other cue's effect while that
-// load is pending waits for it for ever. The program must stay silent for that cue, keep the other
-// cues, and still be able to let go of its loudspeaker. Runs as its own process, since a failure
-// here is a hang.
+// load is pending waits for it for ever. The loudspeaker must take such a file as silence and
+// still be able to let go of its effects. Runs as its own process, since a failure is a hang.
 
 #include "Altavoz.h"
 
