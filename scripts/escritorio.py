@@ -97,6 +97,7 @@ class Escritorio:
                                  stdout=subprocess.DEVNULL,
                                  stderr=open(os.path.join(self.carpeta, "xvfb.log"), "w"),
                                  start_new_session=True)
+            self.procesos.append(x)
             self.env["DISPLAY"] = f":{n}"
 
             def listo():
@@ -107,8 +108,8 @@ class Escritorio:
                 return "listo" if r.returncode == 0 else None
 
             if esperar(listo, 15, "Xvfb") == "listo":
-                self.procesos.append(x)
                 return
+            self.procesos.remove(x)
         raise Error("Xvfb no arrancó: " + self._leer("xvfb.log"))
 
     def _arrancar_pulse(self):
@@ -168,9 +169,6 @@ class Escritorio:
             return r.returncode == 0 and r.stdout.strip().isdigit() and int(r.stdout) > 16
 
         esperar(colores, plazo, "que se pinte la ventana")
-
-    def visible(self, titulo):
-        return bool(self.xdotool("search", "--onlyvisible", "--name", "^" + titulo + "$"))
 
     def clic(self, ventana, x, y):
         """Clicks at (x, y) of the window's client area."""
