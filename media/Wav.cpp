@@ -1,15 +1,15 @@
 #include "Wav.h"
 
 #include <QFile>
-#include <QtEndian>
 
 namespace {
 
-quint32 leer32(const QByteArray &b, qsizetype i) {
-    return qFromLittleEndian<quint32>(b.constData() + i);
+// Little-endian fields, byte by byte: callers have checked the bounds.
+quint32 leer16(const QByteArray &b, qsizetype i) {
+    return quint32(quint8(b.at(i))) | quint32(quint8(b.at(i + 1))) << 8;
 }
-quint16 leer16(const QByteArray &b, qsizetype i) {
-    return qFromLittleEndian<quint16>(b.constData() + i);
+quint32 leer32(const QByteArray &b, qsizetype i) {
+    return leer16(b, i) | leer16(b, i + 2) << 16;
 }
 
 // Cues are short; a file far larger than any cue is not worth reading into memory.

@@ -9,15 +9,19 @@
 #include <QTimer>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 
 int main(int argc, char **argv) {
     QCoreApplication aplicacion(argc, argv);
     if (argc < 4)
         return 2;
     const QString carpeta = QString::fromLocal8Bit(argv[1]);
-    auto *altavoz = new Altavoz(carpeta);
-    auto *segundo = argc > 4 && std::strcmp(argv[4], "dos") == 0 ? new Altavoz(carpeta) : altavoz;
-    altavoz->tocar(Sonido::Direccion);
+    Altavoz primero(carpeta);
+    std::optional<Altavoz> otro;
+    if (argc > 4 && std::strcmp(argv[4], "dos") == 0)
+        otro.emplace(carpeta);
+    Altavoz *segundo = otro ? &*otro : &primero;
+    primero.tocar(Sonido::Direccion);
     QTimer::singleShot(std::atoi(argv[2]), [segundo] { segundo->tocar(Sonido::Empieza); });
     QTimer::singleShot(std::atoi(argv[3]), [&aplicacion] { aplicacion.quit(); });
     return aplicacion.exec();
