@@ -216,6 +216,17 @@ class PruebaFlujo : public QObject {
         QVERIFY(caja->text().isEmpty());
     }
 
+    void laCajaDeOrdenesNoTieneLimite() {
+        clic(arrancar(), "Eljuego");
+        Juego &juego = Ventanas::juego();
+        QLineEdit *caja = control<QLineEdit>(juego, "text1");
+        const QString larga = QStringLiteral("mirar coche ") + QString(40000, u'x');
+        caja->insert(larga); // as a paste would
+        QCOMPARE(caja->text(), larga);
+        QTest::keyClick(caja, Qt::Key_Return);
+        QCOMPARE(lineas(juego).size(), 1);
+    }
+
     void salidasSilenciosas_data() {
         QTest::addColumn<QString>("camino");
         QTest::newRow("orden SALIR") << "SALIR";
