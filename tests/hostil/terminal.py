@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
 """Hostile input through the terminal front end, as bytes on its standard input.
 
-Usage: terminal.py <jubo-texto> <walkthrough>
+Usage: terminal.py <jubo-texto> <walkthrough> [slowness]
+
+slowness multiplies every time limit (5 for sanitizer builds).
 
 Every case sends some hostile lines, then the walkthrough. The program must answer every line,
 write nothing on stderr, still win the game afterwards and exit with status 0, all in a few
@@ -20,6 +22,7 @@ SOLUCION = b""
 MiB = 1 << 20
 FINAL = "== Final ==".encode()
 SEGUNDOS = 20  # per run; the slowest case takes well under one second on an unloaded machine
+LENTITUD = 1
 
 
 def jugar(entrada, semilla="1"):
@@ -28,7 +31,7 @@ def jugar(entrada, semilla="1"):
         [PROGRAMA, "--semilla", semilla],
         input=entrada,
         capture_output=True,
-        timeout=SEGUNDOS,
+        timeout=SEGUNDOS * LENTITUD,
     )
     return p, time.monotonic() - inicio
 
@@ -79,7 +82,7 @@ class Terminal(unittest.TestCase):
         }
         for nombre, linea in casos.items():
             with self.subTest(nombre):
-                self.assertLess(self.comprobar([linea]), 5.0)
+                self.assertLess(self.comprobar([linea]), 5.0 * LENTITUD)
 
     def test_diez_mil_ordenes_seguidas(self):
         variadas = [
@@ -93,7 +96,7 @@ class Terminal(unittest.TestCase):
             "mirar la la\u0301mpara".encode(),
         ]
         hostiles = [variadas[i % len(variadas)] for i in range(10000)]
-        self.assertLess(self.comprobar(hostiles), 10.0)
+        self.assertLess(self.comprobar(hostiles), 10.0 * LENTITUD)
 
     def test_basura_binaria(self):
         # Random bytes, newlines included, as if a binary file were piped in.
@@ -123,9 +126,10 @@ class Terminal(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 3:
+    if len(sys.argv) not in (3, 4):
         sys.exit(__doc__)
     PROGRAMA = sys.argv[1]
+    LENTITUD = float(sys.argv[3]) if len(sys.argv) == 4 else 1
     with open(sys.argv[2], "rb") as f:
         SOLUCION = f.read()
     unittest.main(argv=sys.argv[:1], verbosity=2)

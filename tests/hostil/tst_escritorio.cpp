@@ -34,7 +34,8 @@ const QString Coche =
     QStringLiteral("Joé, tiene las puertas soldadas, y los cristales son anti-robos");
 const char *const Dibujos[] = {"Entrada.jpg", "cuarto.jpg", "comedor.jpg",
                                "jardin.jpg",  "Parque.jpg", "Cercanias.gif"};
-constexpr qint64 MsPorOrden = 2000; // "at once", with room for a sanitizer build
+// "At once", with room for a loaded machine; a pasted megabyte takes about half a second.
+constexpr qint64 MsPorOrden = 3000 * JUBO_LENTITUD;
 
 int avisos = 0;
 bool acabado = false;
@@ -324,7 +325,8 @@ void TstEscritorio::diezMilOrdenesEnLaCaja() {
         if (i % 100 == 0)
             QApplication::processEvents();
     }
-    QVERIFY2(reloj.elapsed() < 60000, qPrintable(QStringLiteral("%1 ms").arg(reloj.elapsed())));
+    QVERIFY2(reloj.elapsed() < 60000 * JUBO_LENTITUD,
+             qPrintable(QStringLiteral("%1 ms").arg(reloj.elapsed())));
     QVERIFY(juego.partida().estado() == antes);
     QCOMPARE(avisos, 0);
     QVERIFY(jugarSolucion(juego));
@@ -437,13 +439,15 @@ void TstEscritorio::sonidosRotos() {
         }
     }
     const qint64 peor = tocarTodo(dir.path());
-    QVERIFY2(peor < 500, qPrintable(QStringLiteral("a cue took %1 ms to start").arg(peor)));
+    QVERIFY2(peor < 500 * JUBO_LENTITUD,
+             qPrintable(QStringLiteral("a cue took %1 ms to start").arg(peor)));
 }
 
 void TstEscritorio::sinServidorDeAudio() {
     // ctest runs this with PULSE_SERVER pointing nowhere and no session bus; the real files.
     const qint64 peor = tocarTodo(QStringLiteral(JUBO_FUENTE));
-    QVERIFY2(peor < 500, qPrintable(QStringLiteral("a cue took %1 ms to start").arg(peor)));
+    QVERIFY2(peor < 500 * JUBO_LENTITUD,
+             qPrintable(QStringLiteral("a cue took %1 ms to start").arg(peor)));
 }
 
 void TstEscritorio::milSonidosPorSegundo() {
@@ -464,7 +468,7 @@ void TstEscritorio::milSonidosPorSegundo() {
     });
     // A plain event loop: QTest's waits sleep in steps of 10 ms, too coarse for this.
     QEventLoop bucle;
-    QTimer::singleShot(30000, &bucle, &QEventLoop::quit);
+    QTimer::singleShot(30000 * JUBO_LENTITUD, &bucle, &QEventLoop::quit);
     connect(&metronomo, &QTimer::timeout, &bucle, [&] {
         if (!metronomo.isActive())
             bucle.quit();
@@ -474,8 +478,10 @@ void TstEscritorio::milSonidosPorSegundo() {
     metronomo.start();
     bucle.exec();
     QCOMPARE(tocados, 2000);
-    QVERIFY2(peor < 100, qPrintable(QStringLiteral("a cue took %1 ms to start").arg(peor)));
-    QVERIFY2(total.elapsed() < 15000, qPrintable(QStringLiteral("%1 ms").arg(total.elapsed())));
+    QVERIFY2(peor < 100 * JUBO_LENTITUD,
+             qPrintable(QStringLiteral("a cue took %1 ms to start").arg(peor)));
+    QVERIFY2(total.elapsed() < 15000 * JUBO_LENTITUD,
+             qPrintable(QStringLiteral("%1 ms").arg(total.elapsed())));
 }
 
 QTEST_MAIN(TstEscritorio)
