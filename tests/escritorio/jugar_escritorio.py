@@ -23,8 +23,11 @@ import wave
 PLAZO = 20.0  # seconds to wait for anything to appear on screen
 
 # A private session bus of our own, never the desktop's: the accessibility bus is activated in it.
+# It also needs a runtime folder of its own: the accessibility bus's socket lives there (or, with
+# none, at a fixed path under ~/.cache shared with every other run on the machine).
 if not os.environ.get("JUBO_EN_SESION"):
     os.environ["JUBO_EN_SESION"] = "1"
+    os.environ["XDG_RUNTIME_DIR"] = tempfile.mkdtemp(prefix="jubo-runtime-")
     os.execvp("dbus-run-session", ["dbus-run-session", "--", sys.executable] + sys.argv)
 
 
@@ -201,30 +204,59 @@ class Jubo:
         entorno = dict(pulse.entorno if pulse else os.environ,
                        QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
                        DISPLAY=PANTALLA)
+        self.entorno = entorno
+        self.vistos = []
+        # A program that never shows up on the accessibility bus is started once more: that is
+        # the bus's hiccup, not the game's. Twice in a row is a failure.
+        for intento in (1, 2):
+            self.lanzar()
+            try:
+                self.app = esperar(self._app, "la aplicación jubo en el bus de accesibilidad")
+                return
+            except Fallo as e:
+                if intento == 2 or self.proceso.poll() is not None:
+                    raise Fallo(f"{e}; en el bus: {self.vistos}") from None
+                print(f"(jubo no aparece en el bus de accesibilidad; otra vez. En el bus: "
+                      f"{self.vistos})", flush=True)
+                self.proceso.kill()
+                self.proceso.wait()
+
+    def lanzar(self):
         # The working directory has no Archivos: the pictures must come from beside the program.
-        self.proceso = subprocess.Popen([JUBO], cwd=self.carpeta, env=entorno,
-                                        stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
-        self.app = esperar(self._app, "la aplicación jubo en el bus de accesibilidad")
+        # Its output goes to a file: a pipe nobody reads could fill up and stop the program.
+        self.salida = open(os.path.join(self.carpeta, "salida.txt"), "w+b")
+        self.proceso = subprocess.Popen([JUBO], cwd=self.carpeta, env=self.entorno,
+                                        stdout=self.salida, stderr=subprocess.STDOUT)
 
     def _app(self):
         if self.proceso.poll() is not None:
-            salida = self.proceso.stdout.read().decode(errors="replace")
+            self.salida.seek(0)
+            salida = self.salida.read().decode(errors="replace")
             xvfb = "" if XVFB.poll() is None else \
                 f"; Xvfb terminó con {XVFB.returncode}: {registro_xvfb()}"
             raise Fallo(f"jubo terminó antes de tiempo ({self.proceso.returncode}{xvfb}): "
                         f"{salida}")
         escritorio = pyatspi.Registry.getDesktop(0)
+        escritorio.clear_cache()  # programs come and go between polls
+        self.vistos = []
         for i in range(escritorio.childCount):
-            a = escritorio[i]
-            if a is not None and a.name == "jubo" and a.get_process_id() == self.proceso.pid \
-                    and a.childCount > 0:
-                return a
+            try:
+                a = escritorio[i]
+                self.vistos.append((a.name, a.get_process_id()))
+                if a.name == "jubo" and a.get_process_id() == self.proceso.pid and \
+                        a.childCount > 0:
+                    return a
+            except Exception:
+                # A program that has just ended may still be listed for a moment; asking it
+                # anything fails. It must not hide the one we are waiting for.
+                continue
         return None
 
     def cerrar(self):
         if self.proceso.poll() is None:
             self.proceso.kill()
             self.proceso.wait()
+        self.salida.close()
         shutil.rmtree(self.carpeta, ignore_errors=True)
 
     # What is on screen
@@ -527,6 +559,7 @@ def main():
     finally:
         XVFB.terminate()
         XVFB.wait()
+        shutil.rmtree(os.environ["XDG_RUNTIME_DIR"], ignore_errors=True)
     return 1 if fallos else 0
 
 
