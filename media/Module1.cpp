@@ -1,10 +1,10 @@
 #include "Module1.h"
 
-#include "Altavoz.h"
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLibrary>
+#include <memory>
 
 namespace Module1 {
 
@@ -15,14 +15,32 @@ Salida &salida() {
     return s;
 }
 
+// The loudspeaker is the module jubo_altavoz, beside the program in the build tree and in
+// <libdir>/jubo when installed. Without it the cues are silence.
+Salida cargarAltavoz() {
+    const QString programa = QCoreApplication::applicationDirPath();
+    const QString sitios[] = {
+        programa + QStringLiteral("/libjubo_altavoz.so"),
+        programa + QStringLiteral("/../" JUBO_LIBDIR "/jubo/libjubo_altavoz.so"),
+    };
+    using Fabrica = Salida *(*)(const QString &);
+    for (const QString &sitio : sitios) {
+        // Never unloaded: the player it makes lives until the process ends.
+        if (auto crear =
+                reinterpret_cast<Fabrica>(QLibrary::resolve(sitio, "jubo_altavoz_crear"))) {
+            const std::unique_ptr<Salida> altavoz(crear(programa));
+            return *altavoz;
+        }
+    }
+    return {};
+}
+
 void altavozReal(Sonido s) {
-    // Made on the first cue, never before: a run that plays nothing touches no audio device.
-    // Never taken down either: the program ends at once, and a teardown at exit could only wait
-    // on the audio system.
-    static Altavoz *altavoz = nullptr;
-    if (!altavoz)
-        altavoz = new Altavoz(QCoreApplication::applicationDirPath());
-    altavoz->tocar(s);
+    // Loaded on the first cue, never before: a run that plays nothing loads no audio library and
+    // touches no audio device.
+    static const Salida altavoz = cargarAltavoz();
+    if (altavoz)
+        altavoz(s);
 }
 
 } // namespace

@@ -19,8 +19,9 @@ void Ver();
 // Plays the cue named by s (the six functions above all come here).
 void tocar(Sonido s);
 
-// Where cues go. Empty means the real loudspeaker, which is only set up on the first cue so that
-// starting the program opens no audio device. Tests put a recorder here. Returns the previous one.
+// Where cues go. Empty means the real loudspeaker, the module jubo_altavoz, which is only loaded
+// on the first cue so that starting the program loads no audio library and opens no device. Tests
+// put a recorder here. Returns the previous one.
 using Salida = std::function<void(Sonido)>;
 Salida ponerSalida(Salida nueva);
 

@@ -26,7 +26,6 @@ void colocar(QWidget *w, int izquierda, int arriba, int ancho, int alto) {
 
 void prepararVentana(QWidget *ventana, const QString &titulo, int ancho, int alto) {
     ventana->setWindowTitle(titulo);
-    ventana->setWindowIcon(icono());
     ventana->setFont(fuente());
     ventana->setFixedSize(px(ancho), px(alto));
     ventana->setWindowFlag(Qt::WindowMaximizeButtonHint, false);
@@ -119,13 +118,6 @@ QWidget *linea(QWidget *padre, const char *nombre, int x1, int y1, int x2, int y
     return l;
 }
 
-QIcon icono() {
-    QIcon i;
-    i.addFile(QStringLiteral(":/recursos/Icono.png"), QSize(32, 32));
-    i.addFile(QStringLiteral(":/recursos/Icono256.png"), QSize(256, 256));
-    return i;
-}
-
 // Lines are separators and the screens are windows (frames) to a screen reader, not fillers.
 static QAccessibleInterface *accesibles(const QString &clase, QObject *objeto) {
     if (!objeto || !objeto->isWidgetType())
@@ -144,7 +136,12 @@ void prepararAplicacion() {
     if (QStyle *estilo = QStyleFactory::create(QStringLiteral("Fusion")))
         QApplication::setStyle(estilo);
     QApplication::setFont(fuente());
-    QApplication::setWindowIcon(icono());
+    // One icon for the whole program, which every window and message box shows. With their sizes
+    // given, neither picture is decoded until a size of it is asked for.
+    QIcon icono;
+    icono.addFile(QStringLiteral(":/recursos/Icono.png"), QSize(32, 32));
+    icono.addFile(QStringLiteral(":/recursos/Icono256.png"), QSize(256, 256));
+    QApplication::setWindowIcon(icono);
     // Every way out of the program goes through its own handler; Qt must not quit by itself.
     QApplication::setQuitOnLastWindowClosed(false);
     static bool instalada = false;

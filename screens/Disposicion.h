@@ -20,7 +20,7 @@ constexpr int px(int twips) {
 // Place a control at left, top, width, height given in twips.
 void colocar(QWidget *w, int izquierda, int arriba, int ancho, int alto);
 
-// Fixed client area in twips, the program's icon and the caption; centred on the screen.
+// Fixed client area in twips and the caption, centred on the screen; the icon is the program's.
 void prepararVentana(QWidget *ventana, const QString &titulo, int ancho, int alto);
 
 // "MS Sans Serif" at the same point size, in the sans-serif we ship with: Liberation Sans.
@@ -54,8 +54,6 @@ QWidget *linea(QWidget *padre, const char *nombre, int x1, int y1, int x2, int y
 // Program-wide settings every screen relies on: style, default font, icon, the roles a screen
 // reader is given for lines and windows, and that hiding or closing windows never quits on its own.
 void prepararAplicacion();
-
-QIcon icono();
 
 } // namespace Disposicion
 

@@ -45,7 +45,6 @@ Sorteo &sorteoActual() {
 
 void avisoReal(const QString &texto, const QString &titulo, QMessageBox::Icon icono) {
     QMessageBox caja(icono, titulo, texto, QMessageBox::Ok);
-    caja.setWindowIcon(Disposicion::icono());
     caja.exec();
 }
 

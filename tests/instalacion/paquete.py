@@ -111,6 +111,17 @@ def main():
             comprobar("RPATH" not in dinamica and "RUNPATH" not in dinamica,
                       f"/usr/bin/{programa} lleva un RPATH/RUNPATH")
 
+        # The loudspeaker module, in <libdir>/jubo where the program loads it from, also free of
+        # build paths.
+        modulos = [os.path.join(d, f) for d, _, fs in os.walk(os.path.join(raiz, "usr", "lib"))
+                   for f in fs if f == "libjubo_altavoz.so"]
+        comprobar(len(modulos) == 1 and os.path.basename(os.path.dirname(modulos[0])) == "jubo",
+                  f"el módulo de sonido no está en <libdir>/jubo: {modulos}")
+        for modulo in modulos:
+            dinamica = salida("readelf", "-d", modulo)
+            comprobar("RPATH" not in dinamica and "RUNPATH" not in dinamica,
+                      f"{modulo} lleva un RPATH/RUNPATH")
+
         # Every data file of the source tree, identical, where the program looks for it.
         origen = os.path.join(fuente, "Archivos")
         datos = os.path.join(raiz, "usr", "share", "jubo", "Archivos")
