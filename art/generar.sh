@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Los autores de Las rozozerad der Jubo
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Renders every picture and sound cue the game ships from the sources in art/.
 # The results are committed; running this again must give the same bytes.
 # Needs (Debian): librsvg2-bin, imagemagick, sox, espeak-ng, fonts-liberation, fonts-dejavu-core.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Las rozozerad der Jubo
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Preloaded into a Qt program (LD_PRELOAD) with JUBO_MEDIR=1 set: at the first finished frame it
 // prints the monotonic time and the peak resident memory so far, then ends the process. Both the
 // game and the bare reference program are measured through this same helper, so neither carries

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Las rozozerad der Jubo
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Preloaded into the game (or the reference program) with JUBO_ESCENAS=N set: once the first window
 // has its first frame, it plays the player's part with QTest and times each step up to the end of
 // the frame that shows its result, N times, printing one line per sample before ending the process.

@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 Los autores de Las rozozerad der Jubo
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Runs the engine benchmarks and the screen measurements and prints one Markdown table.
 
 Start-up and memory are taken from whole processes, the game and the bare Qt reference program

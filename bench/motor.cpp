@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Las rozozerad der Jubo
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Engine timings: the matcher alone, and whole orders through the interpreter. Run by bench/medir;
 // on its own, `jubo-bench-motor --benchmark_filter=...` works as for any Google Benchmark program.
 #include "Coincide.h"

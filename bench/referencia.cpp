@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Las rozozerad der Jubo
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The yardstick for start-up time and memory: the least a Qt Widgets program can do to show a
 // window of the menu's size with one label in it.
 #include <QApplication>

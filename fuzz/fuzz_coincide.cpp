@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Las rozozerad der Jubo
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Fuzzes the matcher. Input: a pattern, a newline, then the order (both UTF-8, anything goes).
 // Besides not crashing, the matcher must agree with a plain re-reading of its own rules, and
 // extra words around an order must never make a satisfied pattern fail.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Las rozozerad der Jubo
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Fuzzes whole games from the first state. The input is a jubo-texto script: one action per line,
 // "/palante", "/patras", "/izquierda", "/derecha", "/ver", "/inventario" or an order, so any input
 // the fuzzer keeps can be replayed with `jubo-texto --semilla 0 < input`.

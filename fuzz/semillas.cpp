@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Las rozozerad der Jubo
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes the fuzzers' seed inputs and dictionary from the rule tables themselves, so a new or
 // changed rule is in the seeds at the next build without anyone copying it by hand.
 //

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Las rozozerad der Jubo
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The entry point of the jubo_altavoz module, found by name when Module1 loads it.
 #include "Altavoz.h"
 #include "Module1.h"

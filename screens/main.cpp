@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Las rozozerad der Jubo
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // jubo: the desktop game. Opens the main menu; everything else follows from its buttons.
 
 #include "Disposicion.h"

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Los autores de Las rozozerad der Jubo
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """A throw-away desktop for driving the game without a screen: Xvfb on a free display, a private
 PulseAudio with a null sink, and xdotool/ImageMagick to click, type and take pictures of windows.
 

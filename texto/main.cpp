@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Las rozozerad der Jubo
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // jubo-texto: the same game in a terminal, over a screen reader, or driven by a script.
 
 #include "Consola.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Las rozozerad der Jubo
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The first room. The drawer ladder gives the mallet first and the nail only once the mallet is
 // held.
 #include "../Reglas.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Las rozozerad der Jubo
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The street before the villain's house. The car is the goal: mallet, nail and the monument's
 // message together win the game; the first two alone only get the near miss.
 #include "../Reglas.h"

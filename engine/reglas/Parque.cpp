@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Las rozozerad der Jubo
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The far end of the garden: the bicycle's saddle screw comes out only with the screwdriver.
 // "BANCO" has no trailing space, so any order with those letters fires it.
 #include "../Reglas.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Las rozozerad der Jubo
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "../Reglas.h"
 
 // The random answers: a refusal for orders no rule takes, and the villain's boasts for VACILAR.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Las rozozerad der Jubo
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Checks the pictures and sound cues the game loads by name: each must be there under its exact
 // name, be what its extension says, decode, and have the size the screens are laid out for; each
 // cue must be a short, loud-enough, unclipped 16-bit mono PCM WAV.

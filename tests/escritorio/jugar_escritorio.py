@@ -1,4 +1,9 @@
 #!/usr/bin/python3
+
+# SPDX-FileCopyrightText: 2026 Los autores de Las rozozerad der Jubo
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Plays the real jubo on a virtual X display as a person would: real mouse clicks and key
 presses through xdotool, and everything read back through the accessibility bus (AT-SPI), as a
 screen reader reads it. Starts what it needs itself: a private D-Bus session (where the

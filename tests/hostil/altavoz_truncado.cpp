@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Las rozozerad der Jubo
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A cue whose WAV file is cut short (or empty), another that is fine, then the loudspeaker taken
 // down. Qt never finishes loading the short file, and deleting any other cue's effect while that
 // load is pending waits for it for ever. The loudspeaker must take such a file as silence and

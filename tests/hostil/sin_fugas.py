@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 Los autores de Las rozozerad der Jubo
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Runs a whole scripted game under Valgrind and fails on any memory error or leak.
 
 Usage: sin_fugas.py <source dir> <input file> <expected output line> <program> [args...]

@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 Los autores de Las rozozerad der Jubo
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """jubo where no display can be had, in more ways than a missing DISPLAY: each time one line on
 stderr, exit status 1, killed by no signal and no core file left behind.
 

@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 Los autores de Las rozozerad der Jubo
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Hostile input through the terminal front end, as bytes on its standard input.
 
 Usage: terminal.py <jubo-texto> <walkthrough> [slowness]

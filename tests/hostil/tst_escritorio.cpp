@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Las rozozerad der Jubo
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The desktop game against hostile orders typed or pasted into the order box, and against broken
 // surroundings: missing, truncated, corrupt or unreadable pictures and sounds, no audio server,
 // and cues started a thousand times a second. Each time the game must answer at once, show no

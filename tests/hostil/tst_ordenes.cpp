@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Las rozozerad der Jubo
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Hostile orders straight into the engine: huge, binary, broken, exotic Unicode, and thousands in a
 // row. Each must be answered before ProcesarOrden returns, quickly, without touching the state,
 // and the walkthrough must still win afterwards.

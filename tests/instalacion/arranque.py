@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 Los autores de Las rozozerad der Jubo
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Installs the game into a scratch prefix, starts it from an empty working folder on a headless
 desktop, goes from the menu into the game and one step into the house, and checks that the
 installed pictures and sounds were the ones found, shown and heard.

@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 Los autores de Las rozozerad der Jubo
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Builds the Debian package from a finished build, unpacks it into a scratch folder and checks
 what a user would get: both programs, every picture and sound of the source tree byte for byte,
 a valid menu entry whose program and icon are in the package, the icons at their sizes, and a

@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 Los autores de Las rozozerad der Jubo
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Runs a transcript through jubo-texto and compares the output line by line.
 
 A transcript is the exact expected output of a session. Its actions are the lines that start

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Las rozozerad der Jubo
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The matcher: how forgiving it is about case, punctuation, accents, word order and extra words,
 // and how strict about verb forms.
 

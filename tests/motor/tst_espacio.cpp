@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Las rozozerad der Jubo
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every state the game can reach, explored breadth-first with the six buttons and every pattern of
 // every table typed as an order: the game can always still be won, progress is never lost, and
 // winning needs the mallet, the nail and the monument's message.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Las rozozerad der Jubo
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Plays two cues through the real loudspeaker, the second before the first has ended:
 //   sonar <folder with Archivos/Sonidos> <ms before the second cue> <ms before leaving> [dos]
 // With "dos" the second cue goes to a loudspeaker of its own, which cannot cut off the first:

@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 Los autores de Las rozozerad der Jubo
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Real sound: a private PulseAudio with a null sink, its monitor recorded while the real
 loudspeaker plays a long cue and, before that one ends, a short one. The recording must hold the
 first cue, then the second, and nothing more of the first once the second has started. A control

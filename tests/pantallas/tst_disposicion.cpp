@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Las rozozerad der Jubo
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The four screens as laid out: window sizes and captions, every control's place and size, the
 // front-to-back and tab orders, fonts, colours, icons, what a screen reader is told, and whether
 // the output list shows every reply whole.

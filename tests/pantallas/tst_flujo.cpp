@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Las rozozerad der Jubo
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The way through the four screens and every way out, driven by clicks and key presses, with what
 // is heard and shown at each step in its exact order.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Las rozozerad der Jubo
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The parts under the screens: the order history of text1, where place pictures come from and
 // what a broken one does, and where the sound cues are looked for.
 
