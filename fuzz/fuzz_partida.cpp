@@ -12,6 +12,7 @@
 // only changes along the map, the buttons shown are those of the place, every order gets an
 // answer, and the game is won only at the car with mallet, nail and the monument's message.
 
+#include "Atajos.h"
 #include "Consola.h"
 #include "Partida.h"
 #include "Sitios.h"
@@ -110,23 +111,8 @@ void compruebaEstado(const Estado &antes, const Estado &ahora) {
 // One action on the checked game; false once the game is over.
 bool jugar(Partida &partida, Vigilante &v, const QString &linea) {
     const Estado antes = partida.estado();
-    bool esOrden = false;
-    if (linea == QLatin1String("/palante"))
-        partida.PaLante();
-    else if (linea == QLatin1String("/patras"))
-        partida.Patras();
-    else if (linea == QLatin1String("/izquierda"))
-        partida.Izquierda();
-    else if (linea == QLatin1String("/derecha"))
-        partida.Derecha();
-    else if (linea == QLatin1String("/ver"))
-        partida.Ver();
-    else if (linea == QLatin1String("/inventario"))
-        partida.Inventario();
-    else {
-        esOrden = true;
-        partida.ProcesarOrden(linea);
-    }
+    const bool esOrden = buscarAtajo(linea) == nullptr;
+    jugarLinea(partida, linea);
     compruebaEstado(antes, partida.estado());
     if (esOrden)
         exige(v.ganado || v.terminado || v.lineas > 0, "orden sin respuesta");

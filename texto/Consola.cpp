@@ -4,6 +4,7 @@
 
 #include "Consola.h"
 
+#include "Atajos.h"
 #include "Textos.h"
 
 namespace {
@@ -64,20 +65,7 @@ bool Consola::accion(const std::string &bytes) {
         escribir(QStringLiteral("> ") + linea);
 
     const qint16 antes = partida_.estado().Lugar;
-    if (linea == QLatin1String("/palante"))
-        partida_.PaLante();
-    else if (linea == QLatin1String("/patras"))
-        partida_.Patras();
-    else if (linea == QLatin1String("/izquierda"))
-        partida_.Izquierda();
-    else if (linea == QLatin1String("/derecha"))
-        partida_.Derecha();
-    else if (linea == QLatin1String("/ver"))
-        partida_.Ver();
-    else if (linea == QLatin1String("/inventario"))
-        partida_.Inventario();
-    else
-        partida_.ProcesarOrden(linea);
+    jugarLinea(partida_, linea);
 
     if (terminado_) {
         salida_.flush();
