@@ -8,13 +8,12 @@
 // message, and still be won from the menu afterwards.
 
 #include "Altavoz.h"
-#include "CajaOrden.h"
+#include "ApoyoVentanas.h"
+#include "Atajos.h"
 #include "Disposicion.h"
-#include "Juego.h"
-#include "Menu.h"
-#include "Module1.h"
+#include "FicheroWav.h"
+#include "Guion.h"
 #include "Sitios.h"
-#include "Ventanas.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -28,8 +27,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QtEndian>
-#include <cmath>
 #include <iterator>
 
 namespace {
@@ -44,62 +41,15 @@ constexpr qint64 MsPorOrden = 3000 * JUBO_LENTITUD;
 int avisos = 0;
 bool acabado = false;
 
-template <typename T = QWidget> T *control(QWidget &ventana, const char *nombre) {
-    T *w = ventana.findChild<T *>(QLatin1String(nombre));
-    if (!w)
-        qFatal("%s no tiene el control %s", qPrintable(ventana.objectName()), nombre);
-    return w;
-}
-
-bool visible(const char *nombre) {
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->objectName() == QLatin1String(nombre) && w->isVisible())
-            return true;
-    return false;
-}
-
-// From the menu into the game, as the player does it.
-Juego &entrar() {
-    Menu &menu = Ventanas::menu();
-    Ventanas::mostrar(menu);
-    control<QPushButton>(menu, "Eljuego")->click();
-    return Ventanas::juego();
-}
-
-void ordenar(Juego &juego, const QString &orden) {
-    auto *caja = control<CajaOrden>(juego, "text1");
-    caja->setText(orden);
-    QTest::keyClick(caja, Qt::Key_Return);
-}
-
-QStringList salida(Juego &juego) {
-    QStringList lineas;
-    auto *lista = control<QListWidget>(juego, "List1");
-    for (int i = 0; i < lista->count(); ++i)
-        lineas << lista->item(i)->text();
-    return lineas;
-}
-
-// The walkthrough beside this test, clicking the buttons and typing the orders; true if won.
+// The walkthrough, clicking the buttons and typing the orders; true if won.
 bool jugarSolucion(Juego &juego) {
-    QFile f(QStringLiteral(JUBO_FUENTE "/tests/hostil/solucion.txt"));
-    if (!f.open(QIODevice::ReadOnly))
-        qFatal("no se puede leer la solución");
-    for (const QByteArray &bruta : f.readAll().split('\n')) {
-        const QString linea = QString::fromUtf8(bruta.trimmed());
-        if (linea.isEmpty())
-            continue;
-        if (linea.startsWith(u'/')) {
-            const QByteArray nombre = linea == QLatin1String("/palante")     ? "PaLante"
-                                      : linea == QLatin1String("/patras")    ? "Patras"
-                                      : linea == QLatin1String("/izquierda") ? "Izquierda"
-                                                                             : "Derecha";
-            QTest::mouseClick(control<QPushButton>(juego, nombre.constData()), Qt::LeftButton);
-        } else {
+    for (const QString &linea : leerGuion()) {
+        if (const Atajo *a = buscarAtajo(linea))
+            clic(juego, a->boton);
+        else
             ordenar(juego, linea);
-        }
     }
-    return visible("Sacabo") && !visible("Juego");
+    return ventanas(true) == QStringList{QStringLiteral("Sacabo")};
 }
 
 QByteArray leer(const QString &ruta) {
@@ -144,31 +94,14 @@ QByteArray jpegEnorme() {
     return j;
 }
 
-// A WAV header around the given samples.
-QByteArray wav(quint16 formato, quint16 canales, quint32 frecuencia, quint16 bits,
-               const QByteArray &muestras, quint32 tamDatos) {
-    auto le16 = [](quint16 v) {
-        QByteArray b(2, '\0');
-        qToLittleEndian(v, b.data());
-        return b;
-    };
-    auto le32 = [](quint32 v) {
-        QByteArray b(4, '\0');
-        qToLittleEndian(v, b.data());
-        return b;
-    };
-    const quint16 bloque = quint16(canales * bits / 8);
-    return "RIFF" + le32(36 + quint32(muestras.size())) + "WAVEfmt " + le32(16) + le16(formato) +
-           le16(canales) + le32(frecuencia) + le32(frecuencia * bloque) + le16(bloque) +
-           le16(bits) + "data" + le32(tamDatos) + muestras;
-}
-QByteArray wavFloat32() {
-    QByteArray muestras;
-    for (int i = 0; i < 4410; ++i) {
-        const float v = float(0.5 * std::sin(i * 0.06));
-        muestras.append(reinterpret_cast<const char *>(&v), sizeof v);
-    }
-    return wav(3, 1, 44100, 32, muestras, quint32(muestras.size()));
+// A tenth of a second of 32-bit floating-point samples, which the game does not play.
+QByteArray wavFlotante() {
+    FicheroWav w;
+    w.formato = 3;
+    w.frecuencia = 44100;
+    w.bits = 32;
+    w.muestras = FicheroWav::tono(420, 0.1, w.frecuencia, true);
+    return w.bytes();
 }
 
 bool esRoot() {
@@ -276,11 +209,10 @@ void TstEscritorio::ordenesHostilesEnLaCaja() {
     const qint64 ms = reloj.elapsed();
 
     QVERIFY2(ms < MsPorOrden, qPrintable(QStringLiteral("%1 ms").arg(ms)));
-    const QStringList lineas = salida(juego);
     if (esCoche)
-        QCOMPARE(lineas, QStringList{Coche});
+        QCOMPARE(lineas(juego), QStringList{Coche});
     else
-        QCOMPARE(lineas.size(), 1); // one of the refusals
+        QCOMPARE(lineas(juego).size(), 1); // one of the refusals
     QVERIFY(control<CajaOrden>(juego, "text1")->text().isEmpty());
     QVERIFY(juego.partida().estado() == antes);
     QCOMPARE(avisos, 0);
@@ -302,7 +234,7 @@ void TstEscritorio::pegarUnMebibyte() {
     QApplication::processEvents();
     const qint64 ms = reloj.elapsed();
     QVERIFY2(ms < MsPorOrden, qPrintable(QStringLiteral("%1 ms").arg(ms)));
-    QCOMPARE(salida(juego), QStringList{Coche});
+    QCOMPARE(lineas(juego), QStringList{Coche});
     QVERIFY(caja->text().isEmpty());
     QVERIFY(jugarSolucion(juego));
 }
@@ -392,7 +324,7 @@ void TstEscritorio::dibujosRotos() {
         QCOMPARE(juego.partida().estado().Lugar, lugares[i]);
         QVERIFY(!imagen->pixmap().isNull());
         control<QPushButton>(juego, "Ver")->click();
-        QVERIFY(!salida(juego).isEmpty());
+        QVERIFY(!lineas(juego).isEmpty());
     }
     // Nothing that can be decoded as a whole picture, so the first one stays on screen.
     if (caso != QLatin1String("corruptos"))
@@ -418,21 +350,29 @@ void TstEscritorio::sonidosRotos() {
     QVERIFY(dir.isValid());
     const QString carpeta = dir.filePath(QStringLiteral("Archivos/Sonidos"));
     QVERIFY(QDir().mkpath(carpeta));
+    FicheroWav imposible; // no channels, no rate, no bits
+    imposible.canales = imposible.frecuencia = imposible.bits = 0;
+    imposible.muestras = QByteArray(64, '\0');
+    FicheroWav promete; // far more data than the file holds
+    promete.canales = 2;
+    promete.frecuencia = 44100;
+    promete.muestras = QByteArray(64, '\0');
+    promete.tamanoDeclarado = 0xFFFFFFF0u;
     for (Sonido s : TodosLosSonidos) {
         const QString nombre = QLatin1String(nombreSonido(s)) + QStringLiteral(".wav");
         const QString ruta = carpeta + u'/' + nombre;
         const QString bueno = QStringLiteral(JUBO_FUENTE "/Archivos/Sonidos/") + nombre;
-        const QByteArray real = QFile::exists(bueno) ? leer(bueno) : wavFloat32();
+        const QByteArray real = QFile::exists(bueno) ? leer(bueno) : wavFlotante();
         if (caso == QLatin1String("vacíos"))
             escribir(ruta, {});
         else if (caso == QLatin1String("basura"))
             escribir(ruta, estropear(QByteArray(5000, 'x')));
         else if (caso == QLatin1String("float de 32 bits"))
-            escribir(ruta, wavFloat32());
+            escribir(ruta, wavFlotante());
         else if (caso == QLatin1String("cabecera imposible"))
-            escribir(ruta, wav(1, 0, 0, 0, QByteArray(64, '\0'), 64));
+            escribir(ruta, imposible.bytes());
         else if (caso == QLatin1String("datos más largos que el fichero"))
-            escribir(ruta, wav(1, 2, 44100, 16, QByteArray(64, '\0'), 0xFFFFFFF0u));
+            escribir(ruta, promete.bytes());
         else if (caso == QLatin1String("carpetas en su lugar"))
             QVERIFY(QDir().mkpath(ruta));
         else if (caso == QLatin1String("sin permiso de lectura")) {

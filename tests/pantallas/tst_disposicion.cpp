@@ -6,7 +6,7 @@
 // front-to-back and tab orders, fonts, colours, icons, what a screen reader is told, and whether
 // the output list shows every reply whole.
 
-#include "Comun.h"
+#include "ApoyoVentanas.h"
 #include "IntroAyuda.h"
 #include "Reglas.h"
 #include "Sacabo.h"

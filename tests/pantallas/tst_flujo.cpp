@@ -5,7 +5,7 @@
 // The way through the four screens and every way out, driven by clicks and key presses, with what
 // is heard and shown at each step in its exact order.
 
-#include "Comun.h"
+#include "ApoyoVentanas.h"
 #include "IntroAyuda.h"
 #include "Sacabo.h"
 #include "Textos.h"
@@ -24,22 +24,10 @@ const QString AvisoSalir =
 const QString AvisoEscape = QStringLiteral("aviso Salir|¡Gracias por jugar!, y vuelva pronto|%1")
                                 .arg(int(QMessageBox::Warning));
 
-void clic(QWidget &ventana, const char *boton) {
-    QTest::mouseClick(control<QPushButton>(ventana, boton), Qt::LeftButton);
-}
-
 void escribir(Juego &juego, const QString &orden) {
     QLineEdit *caja = control<QLineEdit>(juego, "text1");
     teclear(caja, orden);
     QTest::keyClick(caja, Qt::Key_Return);
-}
-
-QStringList lineas(Juego &juego) {
-    QStringList l;
-    QListWidget *lista = control<QListWidget>(juego, "List1");
-    for (int i = 0; i < lista->count(); ++i)
-        l << lista->item(i)->text();
-    return l;
 }
 
 // Closing a window as the window manager's close box does.
@@ -51,14 +39,14 @@ void cerrar(QWidget &ventana) {
 
 class PruebaFlujo : public QObject {
     Q_OBJECT
-    Registro registro;
+    Grabadora registro;
 
   private slots:
     void initTestCase() { Disposicion::prepararAplicacion(); }
     void init() {
         Ventanas::olvidarTodas();
         Ventanas::ponerSorteo(SorteoFijo(7));
-        registro.instalar();
+        escuchar(registro);
     }
     void cleanupTestCase() { Ventanas::olvidarTodas(); }
 
@@ -67,7 +55,7 @@ class PruebaFlujo : public QObject {
         QVERIFY(QTest::qWaitForWindowActive(&menu));
         QCOMPARE(ventanas(false), QStringList{"Menu"});
         QCOMPARE(ventanas(true), QStringList{"Menu"});
-        QCOMPARE(registro.sucesos, QStringList());
+        QCOMPARE(registro.hechos, QStringList());
         QTRY_COMPARE(QApplication::focusWidget(), control(menu, "Eljuego"));
     }
 
@@ -78,7 +66,7 @@ class PruebaFlujo : public QObject {
         QVERIFY(QTest::qWaitForWindowActive(&juego));
         QCOMPARE(ventanas(true), QStringList{"Juego"});
         // The load handler's Direccion first, then the menu button's last step.
-        QCOMPARE(registro.sucesos, (QStringList{"sonido Direccion", "sonido Empieza"}));
+        QCOMPARE(registro.hechos, (QStringList{"sonido Direccion", "sonido Empieza"}));
         QTRY_COMPARE(QApplication::focusWidget(), control(juego, "text1"));
         for (const char *b : {"PaLante", "Patras"})
             QVERIFY2(control(juego, b)->isVisible() && control(juego, b)->isEnabled(), b);
@@ -99,15 +87,15 @@ class PruebaFlujo : public QObject {
         const QStringList antes = lineas(juego);
         const qint64 dibujo = control<QLabel>(juego, "Image1")->pixmap().cacheKey();
         QCOMPARE(antes, QStringList{"Vale, ya tengo el mazo"});
-        registro.sucesos.clear();
+        registro.hechos.clear();
 
         clic(juego, "PalMenu");
         QCOMPARE(ventanas(true), QStringList{"Menu"});
-        QCOMPARE(registro.sucesos, QStringList{"sonido Empieza"});
+        QCOMPARE(registro.hechos, QStringList{"sonido Empieza"});
         clic(menu, "Eljuego");
         QCOMPARE(ventanas(true), QStringList{"Juego"});
         // No second load: Direccion is not heard on the way back.
-        QCOMPARE(registro.sucesos, (QStringList{"sonido Empieza", "sonido Empieza"}));
+        QCOMPARE(registro.hechos, (QStringList{"sonido Empieza", "sonido Empieza"}));
         QCOMPARE(&Ventanas::juego(), &juego);
         QCOMPARE(juego.partida().estado(), estado);
         QCOMPARE(estado.Lugar, qint16(Cuarto));
@@ -136,7 +124,7 @@ class PruebaFlujo : public QObject {
         QCOMPARE(&Ventanas::introAyuda(), &intro);
         QCOMPARE(control<QLabel>(intro, "Label1")->text(), ayuda);
         QCOMPARE(control<QLabel>(intro, "Label2")->text(), historia);
-        QCOMPARE(registro.sucesos, (QStringList{"sonido Ayuda", "sonido Ayuda", "sonido Ayuda"}));
+        QCOMPARE(registro.hechos, (QStringList{"sonido Ayuda", "sonido Ayuda", "sonido Ayuda"}));
         QCOMPARE(ventanas(false), (QStringList{"Menu", "IntroAyuda"}));
     }
 
@@ -160,7 +148,7 @@ class PruebaFlujo : public QObject {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QCOMPARE(ventanas(true), QStringList{"Menu"});
-        QCOMPARE(registro.sucesos, QStringList());
+        QCOMPARE(registro.hechos, QStringList());
     }
 
     void salidasConDespedida_data() {
@@ -183,7 +171,7 @@ class PruebaFlujo : public QObject {
         } else {
             clic(menu, "Eljuego");
             Juego &juego = Ventanas::juego();
-            antes = registro.sucesos;
+            antes = registro.hechos;
             if (camino == QLatin1String("cerrarJuego")) {
                 cerrar(juego);
             } else {
@@ -195,24 +183,22 @@ class PruebaFlujo : public QObject {
             QVERIFY(lineas(juego).isEmpty());
         }
         // Cue first, then the box, then the end: once each.
-        QCOMPARE(registro.sucesos, antes + (QStringList{"sonido Cagonto", aviso, "fin"}));
+        QCOMPARE(registro.hechos, antes + (QStringList{"sonido Cagonto", aviso, "fin"}));
     }
 
     void escapeFueraDeText1NoHaceNada() {
-        clic(arrancar(), "Eljuego");
-        Juego &juego = Ventanas::juego();
-        registro.sucesos.clear();
+        Juego &juego = entrar();
+        registro.hechos.clear();
         for (const char *otro : {"List1", "Ver", "PalMenu"}) {
             control(juego, otro)->setFocus();
             QTest::keyClick(control(juego, otro), Qt::Key_Escape);
         }
-        QCOMPARE(registro.sucesos, QStringList());
+        QCOMPARE(registro.hechos, QStringList());
         QCOMPARE(ventanas(true), QStringList{"Juego"});
     }
 
     void enterDelTecladoNumericoTambienManda() {
-        clic(arrancar(), "Eljuego");
-        Juego &juego = Ventanas::juego();
+        Juego &juego = entrar();
         QLineEdit *caja = control<QLineEdit>(juego, "text1");
         QTest::keyClicks(caja, QStringLiteral("mirar coche"));
         QTest::keyClick(caja, Qt::Key_Enter, Qt::KeypadModifier);
@@ -221,8 +207,7 @@ class PruebaFlujo : public QObject {
     }
 
     void laCajaDeOrdenesNoTieneLimite() {
-        clic(arrancar(), "Eljuego");
-        Juego &juego = Ventanas::juego();
+        Juego &juego = entrar();
         QLineEdit *caja = control<QLineEdit>(juego, "text1");
         const QString larga = QStringLiteral("mirar coche ") + QString(40000, u'x');
         caja->insert(larga); // as a paste would
@@ -241,14 +226,14 @@ class PruebaFlujo : public QObject {
         Menu &menu = arrancar();
         if (camino == QLatin1String("SALIR")) {
             clic(menu, "Eljuego");
-            registro.sucesos.clear();
+            registro.hechos.clear();
             escribir(Ventanas::juego(), QStringLiteral("salir"));
         } else {
             clic(menu, "Intro");
-            registro.sucesos.clear();
+            registro.hechos.clear();
             cerrar(Ventanas::introAyuda());
         }
-        QCOMPARE(registro.sucesos, QStringList{"fin"});
+        QCOMPARE(registro.hechos, QStringList{"fin"});
     }
 
     // The whole game through the game screen's own buttons and order box, then both ways out of
@@ -260,8 +245,7 @@ class PruebaFlujo : public QObject {
     }
     void partidaCompletaHastaElFinal() {
         QFETCH(bool, porBoton);
-        clic(arrancar(), "Eljuego");
-        Juego &juego = Ventanas::juego();
+        Juego &juego = entrar();
         auto paso = [&](const char *boton) { clic(juego, boton); };
         auto orden = [&](const char *texto, const char *respuesta) {
             escribir(juego, QString::fromUtf8(texto));
@@ -294,10 +278,10 @@ class PruebaFlujo : public QObject {
         QCOMPARE(juego.partida().estado().MensajeLeido, qint16(1));
         paso("Patras");
         QVERIFY(!control(juego, "Label1")->isVisible());
-        registro.sucesos.clear();
+        registro.hechos.clear();
 
         escribir(juego, QStringLiteral("usar mazo clavo coche"));
-        QCOMPARE(registro.sucesos, QStringList{"sonido Ayuda"});
+        QCOMPARE(registro.hechos, QStringList{"sonido Ayuda"});
         QVERIFY(lineas(juego).isEmpty());
         QVERIFY(control<QLineEdit>(juego, "text1")->text().isEmpty());
         Sacabo &final = Ventanas::sacabo();
@@ -310,7 +294,7 @@ class PruebaFlujo : public QObject {
             clic(final, "Command1");
         else
             cerrar(final);
-        QCOMPARE(registro.sucesos, (QStringList{"sonido Ayuda", "fin"}));
+        QCOMPARE(registro.hechos, (QStringList{"sonido Ayuda", "fin"}));
     }
 
     // The real message box: its text, title, icon and lone OK button, answered by a timer.

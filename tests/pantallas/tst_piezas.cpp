@@ -6,9 +6,10 @@
 // what a broken one does, and where the sound cues are looked for.
 
 #include "Altavoz.h"
+#include "ApoyoVentanas.h"
 #include "CajaOrden.h"
-#include "Comun.h"
 #include "Dibujos.h"
+#include "FicheroWav.h"
 #include "Wav.h"
 
 #include <QDir>
@@ -19,7 +20,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QtEndian>
 #include <QtTest>
 
 namespace {
@@ -39,39 +39,26 @@ void guardarBasura(const QString &ruta) {
     f.write("esto no es un dibujo");
 }
 
-// A WAV file: RIFF header, format chunk, optional extra chunk, data chunk.
-QByteArray wav(quint16 tipo, quint16 bits, qsizetype muestras, const QByteArray &extra = {},
-               qint64 datosDeclarados = -1) {
-    auto n32 = [](quint32 v) {
-        QByteArray b(4, 0);
-        qToLittleEndian(v, b.data());
-        return b;
-    };
-    auto n16 = [](quint16 v) {
-        QByteArray b(2, 0);
-        qToLittleEndian(v, b.data());
-        return b;
-    };
-    const QByteArray datos(muestras * bits / 8, 'a');
-    QByteArray fmt =
-        n16(tipo) + n16(1) + n32(22050) + n32(22050 * bits / 8) + n16(bits / 8) + n16(bits);
-    QByteArray cuerpo = "WAVE" + QByteArray("fmt ") + n32(quint32(fmt.size())) + fmt + extra +
-                        "data" +
-                        n32(quint32(datosDeclarados < 0 ? datos.size() : datosDeclarados)) + datos;
-    return "RIFF" + n32(quint32(cuerpo.size())) + cuerpo;
+// A WAV file of the given sample type holding that many samples of any sound.
+FicheroWav wav(quint16 formato = 1, quint16 bits = 16, qsizetype muestras = 1000) {
+    FicheroWav w;
+    w.formato = formato;
+    w.bits = bits;
+    w.muestras = QByteArray(muestras * bits / 8, 'a');
+    return w;
 }
 
 } // namespace
 
 class PruebaPiezas : public QObject {
     Q_OBJECT
-    Registro registro;
+    Grabadora registro;
 
   private slots:
     void initTestCase() { Disposicion::prepararAplicacion(); }
     void init() {
         Ventanas::olvidarTodas();
-        registro.instalar();
+        escuchar(registro);
     }
     void cleanupTestCase() { Ventanas::olvidarTodas(); }
 
@@ -98,8 +85,7 @@ class PruebaPiezas : public QObject {
     }
 
     void historialConLasFlechas() {
-        QTest::mouseClick(control<QPushButton>(arrancar(), "Eljuego"), Qt::LeftButton);
-        Juego &juego = Ventanas::juego();
+        Juego &juego = entrar();
         auto *caja = control<QLineEdit>(juego, "text1");
         auto *lista = control<QListWidget>(juego, "List1");
         QStringList respuestas;
@@ -128,7 +114,7 @@ class PruebaPiezas : public QObject {
         QCOMPARE(lista->item(0)->text(), respuestas.at(0));
         // The arrows changed nothing but the box's text: no cue, no message.
         QCOMPARE(registro.sonidos(), (QStringList{"Direccion", "Empieza"}));
-        QVERIFY(!registro.sucesos.contains(QStringLiteral("fin")));
+        QVERIFY(!registro.hechos.contains(QStringLiteral("fin")));
     }
 
     void dondeSeBuscanLosDibujos() {
@@ -215,22 +201,25 @@ class PruebaPiezas : public QObject {
     }
 
     void queWavSePuedenTocar() {
-        QVERIFY(wavReproducible(wav(1, 16, 1000)));
-        QVERIFY(wavReproducible(wav(1, 8, 1000)));
+        QVERIFY(wavReproducible(wav().bytes()));
+        QVERIFY(wavReproducible(wav(1, 8).bytes()));
         // An odd-sized chunk before the data is padded to an even size.
-        QVERIFY(wavReproducible(
-            wav(1, 16, 1000, QByteArray("LIST") + QByteArray("\x03\0\0\0abc\0", 8))));
-        QVERIFY(!wavReproducible(
-            wav(1, 16, 1000, QByteArray("LIST") + QByteArray("\x03\0\0\0abc", 7))));
-        const QByteArray bueno = wav(1, 16, 1000);
+        FicheroWav conLista = wav();
+        conLista.otrosTrozos = QByteArray("LIST\x03\0\0\0abc\0", 12);
+        QVERIFY(wavReproducible(conLista.bytes()));
+        conLista.otrosTrozos.chop(1);
+        QVERIFY(!wavReproducible(conLista.bytes()));
+        const QByteArray bueno = wav().bytes();
         QVERIFY(!wavReproducible(bueno.left(bueno.size() - 1))); // cut short
         QVERIFY(!wavReproducible(bueno.left(40)));
         QVERIFY(!wavReproducible(QByteArray()));
         QVERIFY(!wavReproducible(QByteArray(5000, 'x')));
-        QVERIFY(!wavReproducible(wav(1, 16, 1000, {}, 1 << 30))); // promises more than it holds
-        QVERIFY(!wavReproducible(wav(1, 16, 0)));                 // nothing to play
-        QVERIFY(!wavReproducible(wav(3, 32, 1000)));              // float samples
-        QVERIFY(!wavReproducible(wav(1, 24, 1000)));
+        FicheroWav promete = wav();
+        promete.tamanoDeclarado = 1 << 30; // promises more than it holds
+        QVERIFY(!wavReproducible(promete.bytes()));
+        QVERIFY(!wavReproducible(wav(1, 16, 0).bytes())); // nothing to play
+        QVERIFY(!wavReproducible(wav(3, 32).bytes()));    // float samples
+        QVERIFY(!wavReproducible(wav(1, 24).bytes()));
         QByteArray sinFormato = bueno;
         sinFormato.replace("fmt ", "fmx ");
         QVERIFY(!wavReproducible(sinFormato));

@@ -7,11 +7,16 @@
 #include "Pantalla.h"
 
 #include <QStringList>
+#include <utility>
 
 // A screen that keeps what the game did to it, in order, and the list as a player would see it.
+// The desktop tests also log cues, message boxes and the end of the program here (escuchar() in
+// ApoyoVentanas.h), in the same words.
 class Grabadora : public Pantalla {
   public:
-    QStringList hechos; // "vaciar", "linea <text>", "pista 1", "dibujo cuarto.jpg", "sonido Ver"...
+    // "vaciar", "linea <text>", "pista 1", "botones", "dibujo cuarto.jpg", "sonido Ver", "ganar",
+    // "terminar"; from the desktop also "aviso <title>|<text>|<icon>" and "fin".
+    QStringList hechos;
     QStringList lista;
     Botones botones;
     bool pista = false;
@@ -41,5 +46,15 @@ class Grabadora : public Pantalla {
     void ganar() override { hechos << QStringLiteral("ganar"); }
     void terminar() override { hechos << QStringLiteral("terminar"); }
 
+    // What happened since the last call.
     QStringList tomar() { return std::exchange(hechos, {}); }
+
+    // The cues heard so far, by name.
+    QStringList sonidos() const {
+        QStringList s;
+        for (const QString &h : hechos)
+            if (h.startsWith(QLatin1String("sonido ")))
+                s << h.mid(7);
+        return s;
+    }
 };

@@ -1,0 +1,97 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Las rozozerad der Jubo
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+// What the tests of the desktop screens share: a log of everything the player would hear or see
+// pop up, and quick access to the screens and their controls, driven as a player drives them.
+
+#include "Grabadora.h"
+
+#include "CajaOrden.h"
+#include "Disposicion.h"
+#include "Juego.h"
+#include "Menu.h"
+#include "Module1.h"
+#include "Ventanas.h"
+
+#include <QApplication>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStringList>
+#include <QTest>
+#include <QWidget>
+
+// Logs into g, in order, every cue as "sonido Empieza", every message box as
+// "aviso <title>|<text>|<icon>", and the end of the program as "fin", instead of playing, showing
+// or ending anything. Starts with an empty log.
+inline void escuchar(Grabadora &g) {
+    g.hechos.clear();
+    Module1::ponerSalida([&g](Sonido s) { g.sonar(s); });
+    Ventanas::ponerAviso([&g](const QString &texto, const QString &titulo, QMessageBox::Icon i) {
+        g.hechos << QStringLiteral("aviso %1|%2|%3").arg(titulo, texto).arg(int(i));
+    });
+    Ventanas::ponerFin([&g] { g.hechos << QStringLiteral("fin"); });
+}
+
+// A control of a screen by its name; a missing one stops the test run loudly.
+template <typename T = QWidget> T *control(QWidget &ventana, const char *nombre) {
+    T *w = ventana.findChild<T *>(QLatin1String(nombre));
+    if (!w)
+        qFatal("%s no tiene el control %s", qPrintable(ventana.objectName()), nombre);
+    return w;
+}
+
+inline void clic(QWidget &ventana, const char *boton) {
+    QTest::mouseClick(control<QPushButton>(ventana, boton), Qt::LeftButton);
+}
+
+// The screens that exist and those that are visible, by name, in a fixed order.
+inline QStringList ventanas(bool soloVisibles) {
+    QStringList nombres;
+    for (const char *n : {"Menu", "IntroAyuda", "Juego", "Sacabo"})
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (w->objectName() == QLatin1String(n) && (!soloVisibles || w->isVisible()))
+                nombres << QLatin1String(n);
+    return nombres;
+}
+
+// Typing as a player does, accented letters included, one key press each.
+inline void teclear(QWidget *w, const QString &texto) {
+    for (QChar c : texto) {
+        if (c.unicode() < 128)
+            QTest::keyClick(w, char(c.unicode()));
+        else
+            QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+}
+
+// The start of the program, as main() does it.
+inline Menu &arrancar() {
+    Menu &m = Ventanas::menu();
+    Ventanas::mostrar(m);
+    return m;
+}
+
+// From the start into the game, as the player does it.
+inline Juego &entrar() {
+    clic(arrancar(), "Eljuego");
+    return Ventanas::juego();
+}
+
+// An order put into the box whole, as a paste would, then Enter.
+inline void ordenar(Juego &juego, const QString &orden) {
+    auto *caja = control<CajaOrden>(juego, "text1");
+    caja->setText(orden);
+    QTest::keyClick(caja, Qt::Key_Return);
+}
+
+// The output list as the player reads it.
+inline QStringList lineas(Juego &juego) {
+    QStringList l;
+    auto *lista = control<QListWidget>(juego, "List1");
+    for (int i = 0; i < lista->count(); ++i)
+        l << lista->item(i)->text();
+    return l;
+}

@@ -1,0 +1,72 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Las rozozerad der Jubo
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <QtEndian>
+#include <cmath>
+#include <numbers>
+#include <optional>
+
+// A WAV file made to measure, good or broken, for the tests of what plays and what is refused:
+//
+//   FicheroWav w;                             // 16-bit mono PCM at 22050 Hz, no samples yet
+//   w.muestras = FicheroWav::tono(440, 0.5, w.frecuencia);
+//   w.tamanoDeclarado = 1 << 30;              // a data chunk that promises more than it holds
+//   w.guardar(ruta);                          // or w.bytes().left(100) for one cut short
+struct FicheroWav {
+    quint16 formato = 1; // 1: integer PCM, 3: floating point
+    quint16 canales = 1;
+    quint32 frecuencia = 22050;
+    quint16 bits = 16;
+    QByteArray muestras;                    // the data chunk's contents
+    QByteArray otrosTrozos;                 // whole chunks between the format chunk and the data
+    std::optional<quint32> tamanoDeclarado; // the data chunk's size field; its real size if unset
+
+    QByteArray bytes() const {
+        const quint16 bloque = quint16(canales * bits / 8);
+        const QByteArray fmt = le16(formato) + le16(canales) + le32(frecuencia) +
+                               le32(frecuencia * bloque) + le16(bloque) + le16(bits);
+        const QByteArray cuerpo =
+            "WAVEfmt " + le32(quint32(fmt.size())) + fmt + otrosTrozos + "data" +
+            le32(tamanoDeclarado.value_or(quint32(muestras.size()))) + muestras;
+        return "RIFF" + le32(quint32(cuerpo.size())) + cuerpo;
+    }
+
+    bool guardar(const QString &ruta) const {
+        QFile f(ruta);
+        const QByteArray b = bytes();
+        return f.open(QIODevice::WriteOnly) && f.write(b) == b.size();
+    }
+
+    // A sine wave at half of full scale, mono: 16-bit integers, or 32-bit floats (formato 3).
+    static QByteArray tono(double hz, double segundos, quint32 frecuencia, bool flotante = false) {
+        QByteArray s;
+        const auto n = qsizetype(segundos * frecuencia);
+        for (qsizetype i = 0; i < n; ++i) {
+            const double v = 0.5 * std::sin(2 * std::numbers::pi * hz * double(i) / frecuencia);
+            if (flotante) {
+                const float f = float(v);
+                s.append(reinterpret_cast<const char *>(&f), sizeof f);
+            } else {
+                s += le16(quint16(qint16(v * 32767)));
+            }
+        }
+        return s;
+    }
+
+    // A field in little-endian order, as RIFF stores it.
+    static QByteArray le16(quint16 v) {
+        QByteArray b(2, '\0');
+        qToLittleEndian(v, b.data());
+        return b;
+    }
+    static QByteArray le32(quint32 v) {
+        QByteArray b(4, '\0');
+        qToLittleEndian(v, b.data());
+        return b;
+    }
+};
