@@ -2,56 +2,104 @@
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-"""A throw-away desktop for driving the game without a screen: Xvfb on a free display, a private
-PulseAudio with a null sink, and xdotool/ImageMagick to click, type and take pictures of windows.
+"""A throw-away desktop for running the game without a screen or a sound card: the one every
+test, script and measurement that needs a display or real sound uses. Everything it starts it
+stops again, and nothing of the caller's own session (display, buses, sound server, home) is
+touched or seen.
 
-Used by scripts/capturas and by the installation tests. Everything it starts it stops again."""
+    sys.path.insert(0, "<source>/scripts")
+    from escritorio import Escritorio, Error, esperar
+
+    with Escritorio(con_sonido=True, con_bus=True) as esc:
+        esc.usar_aqui()              # this process joins it too (before `import pyatspi`)
+        grabacion = esc.grabar("sonido.wav")
+        jubo = esc.lanzar([programa], cwd, "jubo.log")
+        ventana = esc.ventana("Menú principal")
+        ...
+        esc.parar(grabacion)
+        muestras = leer_wav("sonido.wav")
+
+What it starts, each only when asked:
+- con_pantalla (default on): Xvfb on a display number of its own (esc.display), with xdotool
+  and ImageMagick to find, click, type into and photograph windows;
+- con_bus: a private D-Bus session bus, where the accessibility bus (AT-SPI) starts on demand;
+- con_sonido: a private PulseAudio whose default sink is the null sink "jubo" (TASA Hz, mono,
+  no rewinds, so stopping a stream never takes back what was recorded of it).
+esc.env is the environment for programs on this desktop: a home and runtime folder of its own,
+LANG C.UTF-8, Qt on xcb, and none of the caller's QT_, PULSE_, XDG_, DISPLAY or DBUS_ settings.
+"""
 
 import os
-import random
+import select
 import shutil
 import signal
 import subprocess
 import tempfile
 import time
+import wave
+
+TASA = 44100  # sample rate of the null sink and of its recordings
 
 
 class Error(Exception):
     pass
 
 
-def esperar(condicion, plazo, que):
-    """Polls condicion() until it returns something true; raises after plazo seconds."""
+def esperar(condicion, plazo, que, tolerar=()):
+    """Polls condicion() until it returns something true, and returns that; raises Error after
+    plazo seconds. Exceptions of the types in tolerar count as "not yet" (the last one is told)."""
     limite = time.monotonic() + plazo
+    ultimo = None
     while True:
-        valor = condicion()
-        if valor:
-            return valor
+        try:
+            valor = condicion()
+            if valor:
+                return valor
+        except tolerar as e:
+            ultimo = e
         if time.monotonic() > limite:
-            raise Error(f"plazo agotado esperando {que}")
+            raise Error(f"plazo agotado esperando {que}" + (f" ({ultimo!r})" if ultimo else ""))
         time.sleep(0.1)
 
 
-class Escritorio:
-    """Context manager. Inside it, self.env is the environment for programs to run on it."""
+def leer_wav(fichero):
+    """The samples of a 16-bit mono WAV file (as grabar() writes them), as signed integers."""
+    with wave.open(fichero, "rb") as w:
+        if w.getsampwidth() != 2 or w.getnchannels() != 1:
+            raise Error(f"{fichero}: no es PCM de 16 bits mono")
+        return memoryview(w.readframes(w.getnframes())).cast("h")
 
-    def __init__(self, con_sonido=True, ancho=1024, alto=768):
+
+class Escritorio:
+    """Context manager; see the module's description."""
+
+    def __init__(self, con_pantalla=True, con_sonido=False, con_bus=False, ancho=1024, alto=768):
+        self.con_pantalla = con_pantalla
         self.con_sonido = con_sonido
+        self.con_bus = con_bus
         self.tamano = f"{ancho}x{alto}x24"
         self.procesos = []
         self.carpeta = None
         self.env = None
+        self.display = None
+        self._tubo_x = None
 
     # --- setting up and tearing down ---------------------------------------------------------
 
     def __enter__(self):
-        for herramienta in ["Xvfb", "xdotool", "import"] + (["pulseaudio"] if self.con_sonido else []):
-            if not shutil.which(herramienta):
-                raise Error(f"falta {herramienta}: instala los paquetes de scripts/paquetes.txt")
+        herramientas = (["Xvfb", "xdotool", "import"] if self.con_pantalla else []) + \
+            (["pulseaudio", "pactl", "parecord"] if self.con_sonido else []) + \
+            (["dbus-daemon"] if self.con_bus else [])
+        for h in herramientas:
+            if not shutil.which(h):
+                raise Error(f"falta {h}: instala los paquetes de scripts/paquetes.txt")
         self.carpeta = tempfile.mkdtemp(prefix="jubo-escritorio-")
         try:
             self.env = self._entorno_limpio()
-            self._arrancar_x()
+            if self.con_pantalla:
+                self._arrancar_x()
+            if self.con_bus:
+                self._arrancar_bus()
             if self.con_sonido:
                 self._arrancar_pulse()
         except BaseException:
@@ -60,18 +108,29 @@ class Escritorio:
         return self
 
     def __exit__(self, *_):
+        # Last started, first stopped; each with whatever it started itself (its process group).
         for p in reversed(self.procesos):
-            if p.poll() is None:
-                p.terminate()
-                try:
-                    p.wait(5)
-                except subprocess.TimeoutExpired:
-                    p.kill()
-                    p.wait()
+            self._parar_grupo(p)
         self.procesos.clear()
+        if self._tubo_x is not None:
+            os.close(self._tubo_x)
+            self._tubo_x = None
         if self.carpeta:
             shutil.rmtree(self.carpeta, ignore_errors=True)
         return False
+
+    @staticmethod
+    def _parar_grupo(p):
+        for senal, plazo in ((signal.SIGTERM, 5), (signal.SIGKILL, 5)):
+            try:
+                os.killpg(p.pid, senal)
+            except (ProcessLookupError, PermissionError):
+                pass
+            try:
+                p.wait(plazo)
+                return
+            except subprocess.TimeoutExpired:
+                continue
 
     def _entorno_limpio(self):
         env = {k: v for k, v in os.environ.items()
@@ -80,87 +139,115 @@ class Escritorio:
         runtime = os.path.join(self.carpeta, "runtime")
         os.makedirs(casa)
         os.makedirs(runtime, mode=0o700)
-        # A home and runtime folder of its own, so nothing here touches the user's session.
         env.update(HOME=casa, XDG_RUNTIME_DIR=runtime, XDG_CONFIG_HOME=os.path.join(casa, ".config"),
                    QT_QPA_PLATFORM="xcb", LANG="C.UTF-8", LC_ALL="C.UTF-8")
         return env
 
+    def _iniciar(self, orden, registro, **kw):
+        """A helper process of the desktop, in a process group of its own."""
+        p = subprocess.Popen(orden, env=self.env, stdin=subprocess.DEVNULL,
+                             stdout=kw.pop("stdout", subprocess.DEVNULL),
+                             stderr=open(os.path.join(self.carpeta, registro), "w"),
+                             start_new_session=True, **kw)
+        self.procesos.append(p)
+        return p
+
     def _arrancar_x(self):
-        # A display number picked at random well away from the low ones other sessions and
-        # servers started with -displayfd take, and checked to be free; retried if taken meanwhile.
-        ocupados = open("/proc/net/unix").read()
-        for _ in range(30):
-            n = random.randint(300, 899)
-            if (os.path.exists(f"/tmp/.X{n}-lock") or os.path.exists(f"/tmp/.X11-unix/X{n}")
-                    or f"/tmp/.X11-unix/X{n}\n" in ocupados):
-                continue
-            # -noreset: the readiness probe below is the first client to leave, and must not make the
-            # server regenerate just as the program connects.
-            x = subprocess.Popen(["Xvfb", f":{n}", "-screen", "0", self.tamano, "-nolisten", "tcp",
-                                  "-noreset"],
-                                 stdout=subprocess.DEVNULL,
-                                 stderr=open(os.path.join(self.carpeta, "xvfb.log"), "w"),
-                                 start_new_session=True)
-            self.procesos.append(x)
-            self.env["DISPLAY"] = f":{n}"
+        # Xvfb takes a free display number itself and writes it once it accepts clients. It writes
+        # again if it ever resets (-noreset keeps it from that), and a write into a closed pipe
+        # would kill it, so the pipe stays open for as long as Xvfb runs.
+        lectura, escritura = os.pipe()
+        self._tubo_x = lectura
+        try:
+            x = self._iniciar(["Xvfb", "-displayfd", str(escritura), "-screen", "0", self.tamano,
+                               "-nolisten", "tcp", "-noreset"], "xvfb.log", pass_fds=[escritura])
+        finally:
+            os.close(escritura)
+        numero = b""
+        limite = time.monotonic() + 20
+        while not numero.endswith(b"\n") and time.monotonic() < limite and x.poll() is None:
+            if select.select([lectura], [], [], 0.2)[0]:
+                trozo = os.read(lectura, 32)
+                if not trozo:
+                    break
+                numero += trozo
+        if not numero.strip():
+            raise Error("Xvfb no arrancó: " + self.registro("xvfb.log"))
+        self.display = ":" + numero.decode().strip()
+        self.env["DISPLAY"] = self.display
 
-            def listo():
-                if x.poll() is not None:
-                    return "murió"
-                r = subprocess.run(["xdotool", "getdisplaygeometry"], env=self.env,
-                                   capture_output=True)
-                return "listo" if r.returncode == 0 else None
-
-            if esperar(listo, 15, "Xvfb") == "listo":
-                return
-            self.procesos.remove(x)
-        raise Error("Xvfb no arrancó: " + self._leer("xvfb.log"))
+    def _arrancar_bus(self):
+        lectura, escritura = os.pipe()
+        try:
+            self._iniciar(["dbus-daemon", "--session", "--nofork", "--nopidfile",
+                           f"--print-address={escritura}"], "dbus.log", pass_fds=[escritura])
+        finally:
+            os.close(escritura)
+        with os.fdopen(lectura) as f:
+            direccion = f.readline().strip()
+        if not direccion:
+            raise Error("dbus-daemon no arrancó: " + self.registro("dbus.log"))
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = direccion
+        # Qt asks the session bus for the accessibility bus only when told to.
+        self.env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
 
     def _arrancar_pulse(self):
         socket = os.path.join(self.env["XDG_RUNTIME_DIR"], "pulse-nativo")
-        pulse = subprocess.Popen(
+        pulse = self._iniciar(
             ["pulseaudio", "--daemonize=no", "-n", "--exit-idle-time=-1", "--disallow-exit",
-             "--use-pid-file=no", "--load=module-null-sink sink_name=nulo",
+             "--use-pid-file=no",
+             f"--load=module-null-sink sink_name=jubo rate={TASA} channels=1 norewinds=1",
              f"--load=module-native-protocol-unix socket={socket} auth-anonymous=1"],
-            env=self.env, stdout=subprocess.DEVNULL,
-            stderr=open(os.path.join(self.carpeta, "pulse.log"), "w"), start_new_session=True)
-        self.procesos.append(pulse)
+            "pulse.log")
         self.env["PULSE_SERVER"] = "unix:" + socket
 
         def listo():
             if pulse.poll() is not None:
-                raise Error("pulseaudio terminó: " + self._leer("pulse.log"))
-            return subprocess.run(["pactl", "info"], env=self.env, capture_output=True).returncode == 0
+                raise Error("pulseaudio terminó: " + self.registro("pulse.log"))
+            return self.pactl("info") is not None
 
-        esperar(listo, 15, "pulseaudio")
+        esperar(listo, 20, "pulseaudio")
+        self.pactl("set-default-sink", "jubo")
 
-    def _leer(self, nombre):
+    def registro(self, nombre):
+        """What a helper process (xvfb.log, dbus.log, pulse.log) has written so far."""
         try:
             with open(os.path.join(self.carpeta, nombre), errors="replace") as f:
                 return f.read()
         except OSError:
             return ""
 
+    def usar_aqui(self):
+        """Points this very process at the desktop: its display, bus and runtime folder. Needed
+        before importing anything that connects at import time, such as pyatspi."""
+        for clave in ("DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "XDG_RUNTIME_DIR"):
+            if clave in self.env:
+                os.environ[clave] = self.env[clave]
+
     # --- running things on it ----------------------------------------------------------------
 
-    def lanzar(self, orden, cwd, registro):
-        """Starts a program on this desktop; its output goes to the file registro."""
-        p = subprocess.Popen(orden, cwd=cwd, env=self.env, stdin=subprocess.DEVNULL,
+    def lanzar(self, orden, cwd, registro, env=None):
+        """Starts a program on this desktop (with esc.env, or env); its output goes to the file
+        registro. It is stopped with the desktop if still running."""
+        p = subprocess.Popen(orden, cwd=cwd, env=env or self.env, stdin=subprocess.DEVNULL,
                              stdout=open(registro, "w"), stderr=subprocess.STDOUT,
                              start_new_session=True)
         self.procesos.append(p)
         return p
 
     def xdotool(self, *args):
-        r = subprocess.run(["xdotool", *map(str, args)], env=self.env, capture_output=True, text=True)
+        r = subprocess.run(["xdotool", *map(str, args)], env=self.env, capture_output=True,
+                           text=True, timeout=30)
         return r.stdout.strip() if r.returncode == 0 else None
 
-    def ventana(self, titulo, plazo=20):
-        """Waits for a visible window whose title is exactly titulo and returns its id."""
-        patron = "^" + titulo.replace("(", "\\(").replace(")", "\\)") + "$"
+    def ventana(self, titulo, plazo=20, pid=None):
+        """Waits for one visible window whose title is exactly titulo (of process pid, if given)
+        and returns its X id."""
+        patron = "^" + "".join("\\" + c if c in "\\^$.|?*+()[]{}" else c for c in titulo) + "$"
+        de = ["--pid", pid] if pid else []
 
         def buscar():
-            salida = self.xdotool("search", "--onlyvisible", "--name", patron)
+            salida = self.xdotool("search", "--onlyvisible", *de, "--name", patron)
             return salida.split()[0] if salida else None
 
         return esperar(buscar, plazo, f"la ventana «{titulo}»")
@@ -179,6 +266,10 @@ class Escritorio:
         self.xdotool("mousemove", "--sync", "--window", ventana, x, y)
         self.xdotool("click", 1)
 
+    def clic_en_pantalla(self, x, y):
+        """Clicks at (x, y) of the screen."""
+        self.xdotool("mousemove", x, y, "click", 1)
+
     def escribir(self, ventana, texto):
         """Types texto into the window's focused control and presses Enter."""
         self.xdotool("windowfocus", "--sync", ventana)
@@ -191,17 +282,75 @@ class Escritorio:
         if raiz:
             self.xdotool("windowfocus", "--sync", raiz.split()[0])
 
-    def captura(self, ventana, destino):
-        r = subprocess.run(["import", "-window", ventana, "png:" + destino], env=self.env,
-                           capture_output=True, text=True)
+    def cerrar(self, ventana):
+        """What a window manager's close box does: sends the window WM_DELETE_WINDOW. (There is
+        no window manager here, and xdotool's windowclose destroys a window instead.)"""
+        import ctypes
+
+        class Mensaje(ctypes.Structure):
+            _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong),
+                        ("send_event", ctypes.c_int), ("display", ctypes.c_void_p),
+                        ("window", ctypes.c_ulong), ("message_type", ctypes.c_ulong),
+                        ("format", ctypes.c_int), ("data", ctypes.c_long * 5)]
+
+        class Evento(ctypes.Union):
+            _fields_ = [("xclient", Mensaje), ("relleno", ctypes.c_long * 24)]
+
+        x11 = ctypes.CDLL("libX11.so.6")
+        x11.XOpenDisplay.restype = ctypes.c_void_p
+        x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+        x11.XInternAtom.restype = ctypes.c_ulong
+        x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+        x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
+                                   ctypes.c_void_p]
+        x11.XFlush.argtypes = x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+        pantalla = x11.XOpenDisplay(self.display.encode())
+        if not pantalla:
+            raise Error("no se puede abrir la pantalla X")
+        try:
+            e = Evento()
+            e.xclient.type = 33  # ClientMessage
+            e.xclient.window = int(ventana)
+            e.xclient.message_type = x11.XInternAtom(pantalla, b"WM_PROTOCOLS", 0)
+            e.xclient.format = 32
+            e.xclient.data[0] = x11.XInternAtom(pantalla, b"WM_DELETE_WINDOW", 0)
+            x11.XSendEvent(pantalla, int(ventana), 0, 0, ctypes.byref(e))
+            x11.XFlush(pantalla)
+        finally:
+            x11.XCloseDisplay(pantalla)
+
+    def captura(self, ventana, destino, recorte=None):
+        """A PNG of the window (ventana "root": the whole screen; recorte "WxH+X+Y": part of it)."""
+        orden = ["import", "-window", str(ventana)] + (["-crop", recorte] if recorte else [])
+        r = subprocess.run(orden + ["png:" + destino], env=self.env, capture_output=True,
+                           text=True, timeout=30)
         if r.returncode != 0:
             raise Error("no se pudo capturar la ventana: " + r.stderr)
 
+    # --- sound ---------------------------------------------------------------------------------
+
+    def pactl(self, *args):
+        """pactl on this desktop's sound server; its output, or None if it failed."""
+        r = subprocess.run(["pactl", *args], env=self.env, capture_output=True, text=True,
+                           timeout=30)
+        return r.stdout if r.returncode == 0 else None
+
+    def clientes_de_sonido(self, pid):
+        """How many connections the process pid has open to the sound server."""
+        return (self.pactl("list", "clients") or "").count(f'application.process.id = "{pid}"')
+
     def grabar(self, destino):
-        """Records what the null sink plays, raw 16-bit mono at 22050 Hz, until the desktop ends."""
-        p = subprocess.Popen(["parec", "--device=nulo.monitor", "--format=s16le", "--channels=1",
-                              "--rate=22050", "--raw", destino], env=self.env,
-                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                             start_new_session=True)
-        self.procesos.append(p)
-        return p
+        """Records what the sink plays, 16-bit mono at TASA Hz, until parar() (or the end of the
+        desktop): a WAV file when destino ends in .wav, raw samples otherwise."""
+        formato = ["--file-format=wav"] if destino.endswith(".wav") else ["--raw"]
+        return self._iniciar(["parecord", "--device=jubo.monitor", "--latency-msec=20", *formato,
+                              "--channels=1", f"--rate={TASA}", "--format=s16le", destino],
+                             "parecord.log")
+
+    def parar(self, grabacion):
+        """Ends a recording, its file complete."""
+        grabacion.send_signal(signal.SIGINT)
+        try:
+            grabacion.wait(10)
+        except subprocess.TimeoutExpired:
+            self._parar_grupo(grabacion)

@@ -6,129 +6,40 @@
 
 """Plays the real jubo on a virtual X display as a person would: real mouse clicks and key
 presses through xdotool, and everything read back through the accessibility bus (AT-SPI), as a
-screen reader reads it. Starts what it needs itself: a private D-Bus session (where the
-accessibility bus is activated) and Xvfb on a free display.
+screen reader reads it. It runs on a private desktop of its own (scripts/escritorio.py): Xvfb, a
+D-Bus session where the accessibility bus starts, and a PulseAudio null sink.
 
 Usage: jugar_escritorio.py path/to/jubo
 With JUBO_CAPTURAS=folder set, a PNG of each screen is saved there (ImageMagick's import).
 """
-import ctypes
+import importlib
 import os
-import re
-import select
 import shutil
-import signal
 import subprocess
 import sys
 import tempfile
 import time
 import traceback
-import wave
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts"))
+import escritorio  # noqa: E402
+from escritorio import Error as Fallo  # noqa: E402
 
 PLAZO = 20.0  # seconds to wait for anything to appear on screen
-
-# A private session bus of our own, never the desktop's: the accessibility bus is activated in it.
-# It also needs a runtime folder of its own: the accessibility bus's socket lives there (or, with
-# none, at a fixed path under ~/.cache shared with every other run on the machine).
-if not os.environ.get("JUBO_EN_SESION"):
-    os.environ["JUBO_EN_SESION"] = "1"
-    os.environ["XDG_RUNTIME_DIR"] = tempfile.mkdtemp(prefix="jubo-runtime-")
-    os.execvp("dbus-run-session", ["dbus-run-session", "--", sys.executable] + sys.argv)
-
-
-class Fallo(Exception):
-    pass
-
-
-REGISTRO_XVFB = tempfile.TemporaryFile()
-
-
-def arrancar_xvfb():
-    """Xvfb chooses a free display itself and writes its number once it accepts clients.
-    It writes the number again whenever it resets, so the pipe stays open for as long as Xvfb
-    runs (and -noreset avoids the resets anyway): a write into a closed pipe kills Xvfb."""
-    leer, escribir = os.pipe()
-    xvfb = subprocess.Popen(
-        ["Xvfb", "-displayfd", str(escribir), "-screen", "0", "1024x768x24", "-nolisten", "tcp",
-         "-noreset"],
-        pass_fds=[escribir], stdout=subprocess.DEVNULL, stderr=REGISTRO_XVFB)
-    os.close(escribir)
-    listo, _, _ = select.select([leer], [], [], PLAZO)
-    numero = os.read(leer, 32).decode().strip() if listo else ""
-    if not numero:
-        xvfb.kill()
-        raise Fallo("Xvfb no ha arrancado")
-    return xvfb, ":" + numero, leer
-
-
-def registro_xvfb():
-    REGISTRO_XVFB.seek(0)
-    return REGISTRO_XVFB.read().decode(errors="replace")
-
-
-XVFB, PANTALLA, TUBO_XVFB = arrancar_xvfb()
-os.environ["DISPLAY"] = PANTALLA
-import pyatspi  # noqa: E402  (needs DISPLAY and the session bus set first)
-
 JUBO = os.path.abspath(sys.argv[1])
+ESC = None  # the private desktop everything here runs on
+pyatspi = None  # imported once this process is on that desktop's buses
 
 
 def esperar(condicion, que, plazo=PLAZO):
-    """Polls until condicion() gives something true; returns it."""
-    fin = time.monotonic() + plazo
-    ultimo_error = None
-    while time.monotonic() < fin:
-        try:
-            valor = condicion()
-            if valor:
-                return valor
-        except Exception as e:  # the tree changes under our feet while windows come and go
-            ultimo_error = e
-        time.sleep(0.1)
-    raise Fallo(f"no llega: {que}" + (f" ({ultimo_error!r})" if ultimo_error else ""))
+    """Polls until condicion() gives something true; returns it. The accessibility tree changes
+    under our feet while windows come and go, so errors while asking count as "not yet"."""
+    return escritorio.esperar(condicion, plazo, que, tolerar=Exception)
 
 
 def xdotool(*args):
-    subprocess.run(["xdotool", *args], check=True, timeout=PLAZO)
-
-
-class _MensajeCliente(ctypes.Structure):
-    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
-                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong),
-                ("message_type", ctypes.c_ulong), ("format", ctypes.c_int),
-                ("data", ctypes.c_long * 5)]
-
-
-class _EventoX(ctypes.Union):
-    _fields_ = [("xclient", _MensajeCliente), ("relleno", ctypes.c_long * 24)]
-
-
-def cerrar_ventana(ventana):
-    """What a window manager's close box does: a WM_DELETE_WINDOW message to the window.
-    (There is no window manager on this display, and xdotool's windowclose destroys the window
-    instead of asking it to close.)"""
-    x11 = ctypes.CDLL("libX11.so.6")
-    x11.XOpenDisplay.restype = ctypes.c_void_p
-    x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
-    x11.XInternAtom.restype = ctypes.c_ulong
-    x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
-    x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
-                               ctypes.c_void_p]
-    x11.XFlush.argtypes = x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
-    pantalla = x11.XOpenDisplay(PANTALLA.encode())
-    if not pantalla:
-        raise Fallo("no se puede abrir la pantalla X")
-    try:
-        evento = _EventoX()
-        evento.xclient.type = 33  # ClientMessage
-        evento.xclient.window = ventana
-        evento.xclient.message_type = x11.XInternAtom(pantalla, b"WM_PROTOCOLS", 0)
-        evento.xclient.format = 32
-        evento.xclient.data[0] = x11.XInternAtom(pantalla, b"WM_DELETE_WINDOW", 0)
-        x11.XSendEvent(pantalla, ventana, 0, 0, ctypes.byref(evento))
-        x11.XFlush(pantalla)
-    finally:
-        x11.XCloseDisplay(pantalla)
+    if ESC.xdotool(*args) is None:
+        raise Fallo(f"xdotool {' '.join(args)} falló")
 
 
 def visible(a):
@@ -149,67 +60,11 @@ def todos(raiz):
         pila.extend(a[i] for i in range(a.childCount - 1, -1, -1))
 
 
-class Pulse:
-    """A PulseAudio of our own with one null sink, whose monitor can be recorded."""
-
-    def __init__(self):
-        self.carpeta = tempfile.mkdtemp(prefix="jubo-pulse-")
-        runtime = os.path.join(self.carpeta, "run")
-        os.makedirs(runtime, mode=0o700)
-        socket = os.path.join(runtime, "native")
-        self.entorno = dict(os.environ, HOME=self.carpeta, XDG_RUNTIME_DIR=runtime,
-                            PULSE_RUNTIME_PATH=os.path.join(runtime, "pulse"),
-                            PULSE_SERVER="unix:" + socket)
-        self.proceso = subprocess.Popen(
-            ["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no",
-             "--load=module-null-sink sink_name=jubo rate=44100 channels=1 norewinds=1",
-             f"--load=module-native-protocol-unix socket={socket} auth-anonymous=1"],
-            env=self.entorno, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        esperar(lambda: self.pactl("info") is not None, "PulseAudio")
-        self.pactl("set-default-sink", "jubo")
-        self.grabacion = os.path.join(self.carpeta, "monitor.wav")
-        self.grabar = subprocess.Popen(
-            ["parecord", "--device=jubo.monitor", "--latency-msec=20", "--file-format=wav",
-             "--channels=1", "--rate=44100", "--format=s16le", self.grabacion], env=self.entorno)
-
-    def pactl(self, *args):
-        r = subprocess.run(["pactl", *args], env=self.entorno, capture_output=True, text=True,
-                           timeout=PLAZO)
-        return r.stdout if r.returncode == 0 else None
-
-    def clientes(self, pid):
-        """The connections of one process to the sound server."""
-        return (self.pactl("list", "clients") or "").count(f'application.process.id = "{pid}"')
-
-    def sonido_grabado(self):
-        """Seconds of the recording so far that are not silence."""
-        self.grabar.send_signal(signal.SIGINT)
-        self.grabar.wait(timeout=PLAZO)
-        with wave.open(self.grabacion, "rb") as w:
-            datos = w.readframes(w.getnframes())
-        muestras = memoryview(datos).cast("h")
-        return sum(1 for m in muestras if abs(m) > 300) / 44100
-
-    def cerrar(self):
-        for p in (self.grabar, self.proceso):
-            if p.poll() is None:
-                p.terminate()
-                try:
-                    p.wait(timeout=10)
-                except subprocess.TimeoutExpired:
-                    p.kill()
-        shutil.rmtree(self.carpeta, ignore_errors=True)
-
-
 class Jubo:
     """One run of the program and what it shows."""
 
-    def __init__(self, pulse=None):
+    def __init__(self):
         self.carpeta = tempfile.mkdtemp(prefix="jubo-escritorio-")
-        entorno = dict(pulse.entorno if pulse else os.environ,
-                       QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
-                       DISPLAY=PANTALLA)
-        self.entorno = entorno
         self.vistos = []
         # A program that never shows up on the accessibility bus is started once more: that is
         # the bus's hiccup, not the game's. Twice in a row is a failure.
@@ -229,18 +84,15 @@ class Jubo:
     def lanzar(self):
         # The working directory has no Archivos: the pictures must come from beside the program.
         # Its output goes to a file: a pipe nobody reads could fill up and stop the program.
-        self.salida = open(os.path.join(self.carpeta, "salida.txt"), "w+b")
-        self.proceso = subprocess.Popen([JUBO], cwd=self.carpeta, env=self.entorno,
-                                        stdout=self.salida, stderr=subprocess.STDOUT)
+        self.salida = os.path.join(self.carpeta, "salida.txt")
+        self.proceso = ESC.lanzar([JUBO], self.carpeta, self.salida)
 
     def _app(self):
         if self.proceso.poll() is not None:
-            self.salida.seek(0)
-            salida = self.salida.read().decode(errors="replace")
-            xvfb = "" if XVFB.poll() is None else \
-                f"; Xvfb terminó con {XVFB.returncode}: {registro_xvfb()}"
-            raise Fallo(f"jubo terminó antes de tiempo ({self.proceso.returncode}{xvfb}): "
-                        f"{salida}")
+            with open(self.salida, errors="replace") as f:
+                salida = f.read()
+            raise Fallo(f"jubo terminó antes de tiempo ({self.proceso.returncode}): {salida}; "
+                        f"Xvfb: {ESC.registro('xvfb.log')}")
         escritorio = pyatspi.Registry.getDesktop(0)
         escritorio.clear_cache()  # programs come and go between polls
         self.vistos = []
@@ -261,7 +113,6 @@ class Jubo:
         if self.proceso.poll() is None:
             self.proceso.kill()
             self.proceso.wait()
-        self.salida.close()
         shutil.rmtree(self.carpeta, ignore_errors=True)
 
     # What is on screen
@@ -302,7 +153,7 @@ class Jubo:
         esperar(lambda: visible(a) and a.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
                 .width > 0, f"«{a.name}» a la vista")
         e = a.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-        xdotool("mousemove", str(e.x + e.width // 2), str(e.y + e.height // 2), "click", "1")
+        ESC.clic_en_pantalla(e.x + e.width // 2, e.y + e.height // 2)
 
     def boton(self, ventana, nombre):
         self.clic(self.control(ventana, pyatspi.ROLE_PUSH_BUTTON, nombre))
@@ -323,13 +174,7 @@ class Jubo:
 
     def cerrar_ventana(self, titulo):
         """Closes the visible window with this caption, as its close box would."""
-        def buscar():
-            r = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid",
-                                str(self.proceso.pid), "--name", "^" + re.escape(titulo) + "$"],
-                               capture_output=True, text=True, timeout=PLAZO)
-            ids = r.stdout.split()
-            return ids if len(ids) == 1 else None
-        cerrar_ventana(int(esperar(buscar, f"la ventana X «{titulo}»")[0]))
+        ESC.cerrar(ESC.ventana(titulo, PLAZO, pid=self.proceso.pid))
 
     def termina(self):
         try:
@@ -345,8 +190,8 @@ def capturar(ventana, nombre):
     os.makedirs(carpeta, exist_ok=True)
     time.sleep(0.3)  # let the last paint reach the screen
     e = ventana.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    subprocess.run(["import", "-window", "root", "-crop", f"{e.width}x{e.height}+{e.x}+{e.y}",
-                    os.path.join(carpeta, nombre + ".png")], check=True, timeout=PLAZO)
+    ESC.captura("root", os.path.join(carpeta, nombre + ".png"),
+                f"{e.width}x{e.height}+{e.x}+{e.y}")
 
 
 def comprobar(condicion, que):
@@ -517,23 +362,24 @@ def intro_y_vuelta():
 def sonido():
     """The start opens no sound device; the first cue does, and is heard: the cues come from
     beside the program, whatever the working directory."""
-    pulse = Pulse()
-    j = None
+    grabacion_wav = os.path.join(ESC.carpeta, "monitor.wav")
+    grabacion = ESC.grabar(grabacion_wav)
+    j = Jubo()
     try:
-        j = Jubo(pulse)
         menu = j.ventana("Menú principal")
         time.sleep(1.0)
-        comprobar(pulse.clientes(j.proceso.pid) == 0, "jubo habla con el servidor de sonido al empezar")
+        comprobar(ESC.clientes_de_sonido(j.proceso.pid) == 0,
+                  "jubo habla con el servidor de sonido al empezar")
         j.boton(menu, "Juego")
         j.ventana("Las rozozerad der Jubo")
-        esperar(lambda: pulse.clientes(j.proceso.pid) > 0, "jubo conectado al servidor de sonido")
+        esperar(lambda: ESC.clientes_de_sonido(j.proceso.pid) > 0,
+                "jubo conectado al servidor de sonido")
         time.sleep(1.5)
-        oido = pulse.sonido_grabado()
+        ESC.parar(grabacion)
+        oido = sum(1 for m in escritorio.leer_wav(grabacion_wav) if abs(m) > 300) / escritorio.TASA
         comprobar(oido > 0.2, f"apenas se oye nada al entrar en el juego ({oido:.2f} s)")
     finally:
-        if j:
-            j.cerrar()
-        pulse.cerrar()
+        j.cerrar()
 
 
 PRUEBAS = [
@@ -550,8 +396,11 @@ PRUEBAS = [
 
 
 def main():
+    global ESC, pyatspi
     fallos = 0
-    try:
+    with escritorio.Escritorio(con_sonido=True, con_bus=True) as ESC:
+        ESC.usar_aqui()
+        pyatspi = importlib.import_module("pyatspi")  # it reads the display and bus at import
         for nombre, prueba in PRUEBAS:
             inicio = time.monotonic()
             try:
@@ -561,10 +410,6 @@ def main():
                 fallos += 1
                 print(f"MAL  {nombre}", flush=True)
                 traceback.print_exc()
-    finally:
-        XVFB.terminate()
-        XVFB.wait()
-        shutil.rmtree(os.environ["XDG_RUNTIME_DIR"], ignore_errors=True)
     return 1 if fallos else 0
 
 
