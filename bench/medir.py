@@ -25,6 +25,9 @@ import time
 from pathlib import Path
 
 RAIZ = Path(__file__).resolve().parent.parent
+sys.path.insert(0, str(RAIZ / "scripts"))
+from escritorio import Escritorio  # noqa: E402
+
 PLATAFORMAS = [("xcb", "Xvfb"), ("offscreen", "offscreen")]
 
 
@@ -44,7 +47,8 @@ COMO = """## How it is measured
   with QTest once its menu is painted and times each step up to the end of the frame that paints
   its result: the game window for «Juego», the picture `Image1` for a move, the list `List1` for
   Enter (a rule's reply and a refusal in turn). The bare program's label repaint is the floor.
-- Xvfb: a private server started by the script; offscreen: Qt's offscreen platform.
+- Xvfb: a private server on the throw-away desktop of `scripts/escritorio.py` (its own home and
+  runtime folder); offscreen: Qt's offscreen platform, in the same environment.
 """
 
 
@@ -75,37 +79,11 @@ def motor(bin_dir, repeticiones):
     return medianas
 
 
-class Xvfb:
-    """A private X server on a free display, for the length of the measurements."""
-
-    def __enter__(self):
-        lectura, escritura = os.pipe()
-        self.proceso = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(escritura), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
-            pass_fds=[escritura],
-            stdout=subprocess.DEVNULL,
-            stderr=subprocess.DEVNULL,
-        )
-        os.close(escritura)
-        with os.fdopen(lectura) as f:
-            numero = f.readline().strip()
-        if not numero:
-            fallo("Xvfb no arrancó")
-        self.display = f":{numero}"
-        return self
-
-    def __exit__(self, *exc):
-        self.proceso.terminate()
-        self.proceso.wait()
-
-
-def entorno(plataforma, display, extra):
-    env = dict(os.environ)
-    env.pop("DISPLAY", None)
+def entorno(plataforma, esc, extra):
+    env = dict(esc.env)
     env["QT_QPA_PLATFORM"] = plataforma
-    if plataforma == "xcb":
-        env["DISPLAY"] = display
-    env.setdefault("XDG_RUNTIME_DIR", "/tmp")
+    if plataforma != "xcb":
+        env.pop("DISPLAY", None)
     env.update(extra)
     return env
 
@@ -121,9 +99,9 @@ def lanzar(programa, env, cwd):
     return inicio, lineas
 
 
-def arranque(programa, plataforma, display, helper):
+def arranque(programa, plataforma, esc, helper):
     """Milliseconds from process start to the first finished frame, and peak memory in KiB."""
-    env = entorno(plataforma, display, {"JUBO_MEDIR": "1", "LD_PRELOAD": str(helper)})
+    env = entorno(plataforma, esc, {"JUBO_MEDIR": "1", "LD_PRELOAD": str(helper)})
     inicio, lineas = lanzar(programa, env, programa.parent)
     cuadro = [l for l in lineas if l[0] == "primer-cuadro"]
     if not cuadro:
@@ -131,8 +109,8 @@ def arranque(programa, plataforma, display, helper):
     return (int(cuadro[0][1]) - inicio) / 1e6, int(cuadro[0][2])
 
 
-def escenas(programa, plataforma, display, helper, veces):
-    env = entorno(plataforma, display, {"JUBO_ESCENAS": str(veces), "LD_PRELOAD": str(helper)})
+def escenas(programa, plataforma, esc, helper, veces):
+    env = entorno(plataforma, esc, {"JUBO_ESCENAS": str(veces), "LD_PRELOAD": str(helper)})
     _, lineas = lanzar(programa, env, programa.parent)
     muestras = {}
     for l in lineas:
@@ -182,8 +160,6 @@ def main():
         if not f.exists():
             fallo(f"falta {f}: compila primero (scripts/compilar)")
     hay_jubo = jubo.exists()
-    if not shutil.which("Xvfb"):
-        fallo("falta Xvfb (paquete xvfb)")
 
     filas = []
 
@@ -209,18 +185,18 @@ def main():
         fila(f"Engine: {texto}", "—", tiempo(ns), "—", f"< {tiempo(meta)}" if meta else "—",
              (ns < meta) if meta else None)
 
-    with Xvfb() as x:
+    with Escritorio(ancho=1280, alto=1024) as x:
         for plataforma, nombre in PLATAFORMAS:
             print(f"medir: start-up ({nombre}) ...", file=sys.stderr)
             programas = [referencia] + ([jubo] if hay_jubo else [])
             for prog in programas:  # fontconfig caches and the page cache warm up here
                 for _ in range(2):
-                    arranque(prog, plataforma, x.display, helper_arranque)
+                    arranque(prog, plataforma, x, helper_arranque)
             datos = {prog: ([], []) for prog in programas}
             for i in range(a.procesos):
                 # Alternating who goes first keeps a slow spell of the machine from favouring one.
                 for prog in programas if i % 2 == 0 else reversed(programas):
-                    ms, kib = arranque(prog, plataforma, x.display, helper_arranque)
+                    ms, kib = arranque(prog, plataforma, x, helper_arranque)
                     datos[prog][0].append(ms)
                     datos[prog][1].append(kib)
             t_ref = statistics.median(datos[referencia][0])
@@ -246,13 +222,13 @@ def main():
 
             print(f"medir: in-process steps ({nombre}) ...", file=sys.stderr)
             etiqueta = statistics.median(
-                escenas(referencia, plataforma, x.display, helper_escenas, a.escenas)["etiqueta"])
+                escenas(referencia, plataforma, x, helper_escenas, a.escenas)["etiqueta"])
             if not hay_jubo:
                 fila(f"New label text to painted ({nombre})", f"{etiqueta:.2f} ms", "no jubo", "—", "—", None)
                 continue
             juntas = {}
             for _ in range(a.procesos_escenas):
-                for clave, valores in escenas(jubo, plataforma, x.display, helper_escenas, a.escenas).items():
+                for clave, valores in escenas(jubo, plataforma, x, helper_escenas, a.escenas).items():
                     juntas.setdefault(clave, []).extend(valores)
             pasos = [
                 ("juego", "Click on «Juego» to the game screen's first frame", None),
