@@ -4,8 +4,8 @@
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-"""jubo where no display can be had, in more ways than a missing DISPLAY: each time one line on
-stderr, exit status 1, killed by no signal and no core file left behind.
+"""jubo where no display can be had, in every way we know: each time one line on stderr that says
+so, exit status 1, killed by no signal and no core file left behind.
 
 Usage: sin_pantalla.py <jubo>
 """
@@ -19,6 +19,9 @@ jubo = os.path.abspath(sys.argv[1])
 base = {k: v for k, v in os.environ.items()
         if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR")}
 casos = {
+    "sin DISPLAY": (base, []),
+    "DISPLAY inalcanzable": (dict(base, DISPLAY=":4093"), []),
+    "plataforma xcb sin servidor": (dict(base, QT_QPA_PLATFORM="xcb", DISPLAY=":4093"), []),
     "plataforma que no existe": (dict(base, QT_QPA_PLATFORM="nada"), []),
     "-platform que no existe": (base, ["-platform", "nada"]),
     "wayland sin compositor": (dict(base, QT_QPA_PLATFORM="wayland", WAYLAND_DISPLAY="/nada/w"), []),
@@ -41,7 +44,7 @@ for nombre, (entorno, argumentos) in casos.items():
         cores = [f for f in os.listdir(cwd) if f.startswith("core")]
     lineas = [l for l in r.stderr.splitlines() if l.strip()]
     bien = (r.returncode == 1 and len(lineas) == 1 and lineas[0].startswith("jubo:")
-            and r.stdout == "" and not cores)
+            and "pantalla" in lineas[0] and r.stdout == "" and not cores)
     print(f"{'ok' if bien else 'MAL'}: {nombre}: estado {r.returncode}, stderr {lineas!r}, "
           f"cores {cores!r}")
     fallos += not bien
