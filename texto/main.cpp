@@ -5,52 +5,30 @@
 // jubo-texto: the same game in a terminal, over a screen reader, or driven by a script.
 
 #include "Consola.h"
+#include "Opciones.h"
 
-#include <charconv>
-#include <cstring>
 #include <iostream>
-#include <optional>
 #include <unistd.h>
 
-namespace {
-
-void uso(std::ostream &o) {
-    o << "Uso: jubo-texto [--semilla N]\n"
-         "Lee una acción por línea: una orden (MIRAR COCHE) o /palante, /patras, /izquierda,\n"
-         "/derecha, /ver, /inventario. --semilla N hace repetibles las respuestas al azar.\n";
-}
-
-} // namespace
-
 int main(int argc, char **argv) {
-    std::optional<std::uint32_t> semilla;
-    for (int i = 1; i < argc; ++i) {
-        const char *a = argv[i];
-        if (std::strcmp(a, "--semilla") == 0 && i + 1 < argc) {
-            const char *n = argv[++i];
-            std::uint32_t v = 0;
-            auto [fin, error] = std::from_chars(n, n + std::strlen(n), v);
-            if (error != std::errc() || *fin != '\0') {
-                std::cerr << "jubo-texto: semilla no válida: " << n << "\n";
-                return 2;
-            }
-            semilla = v;
-        } else if (std::strcmp(a, "--ayuda") == 0 || std::strcmp(a, "--help") == 0 ||
-                   std::strcmp(a, "-h") == 0) {
-            uso(std::cout);
-            return 0;
-        } else {
-            std::cerr << "jubo-texto: argumento desconocido: " << a << "\n";
-            uso(std::cerr);
-            return 2;
-        }
+    QStringList argumentos;
+    for (int i = 0; i < argc; ++i)
+        argumentos << QString::fromLocal8Bit(argv[i]);
+    const Opciones opciones = leerOpciones(argumentos);
+    switch (opciones.pide) {
+    case Opciones::Pide::Nada:
+        std::cerr << QStringLiteral("jubo-texto: %1\n").arg(opciones.problema).toStdString();
+        return 2;
+    case Opciones::Pide::Ayuda: std::cout << textoAyuda().toStdString(); return 0;
+    case Opciones::Pide::Version: std::cout << textoVersion().toStdString(); return 0;
+    case Opciones::Pide::Jugar: break;
     }
 
     std::ios::sync_with_stdio(false);
     const bool terminal = isatty(STDIN_FILENO) == 1;
     Sorteo sorteo = sorteoDelReloj;
-    if (semilla)
-        sorteo = SorteoFijo(*semilla);
+    if (opciones.semilla)
+        sorteo = SorteoFijo(*opciones.semilla);
 
     Consola consola(std::cout, sorteo, !terminal);
     consola.empezar();

@@ -4,7 +4,8 @@
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-"""Hostile input through the terminal front end, as bytes on its standard input.
+"""The terminal front end under abuse: hostile input as bytes on its standard input, and its
+command line.
 
 Usage: terminal.py <jubo-texto> <walkthrough> [slowness]
 
@@ -17,6 +18,7 @@ they do not apply, so the cases use orders only.
 """
 
 import random
+import re
 import subprocess
 import sys
 import time
@@ -128,6 +130,48 @@ class Terminal(unittest.TestCase):
         p, _ = jugar(b"\xff\0\x1b\n" * 100 + b"salir\n" + SOLUCION)
         self.assertEqual((p.returncode, p.stderr), (0, b""))
         self.assertNotIn(FINAL, p.stdout.split(b"\n"))
+
+
+class Opciones(unittest.TestCase):
+    def test_ayuda_y_version(self):
+        for opcion in ("--ayuda", "--help", "-h"):
+            with self.subTest(opcion):
+                p = subprocess.run([PROGRAMA, opcion], capture_output=True, timeout=SEGUNDOS)
+                self.assertEqual((p.returncode, p.stderr), (0, b""))
+                self.assertTrue(p.stdout.startswith(b"Uso: jubo-texto [--semilla N]\n"))
+                self.assertIn(b"--version", p.stdout)
+        for opcion in ("--version", "-v"):
+            with self.subTest(opcion):
+                p = subprocess.run([PROGRAMA, opcion], capture_output=True, timeout=SEGUNDOS)
+                self.assertEqual((p.returncode, p.stderr), (0, b""))
+                self.assertRegex(p.stdout, rb"^jubo-texto \(Las rozozerad der Jubo\) \d+\.\d+\.\d+\n")
+
+    def test_opciones_malas(self):
+        # Each in one line naming the option, status 2, and no game started.
+        casos = [
+            (["--version2"], "--version2"),
+            (["-x"], "-x"),
+            (["--semilla"], "--semilla"),
+            (["--semilla", "tres"], "--semilla"),
+            (["--semilla", "-1"], "--semilla"),
+            (["--semilla", "4294967296"], "--semilla"),
+            (["--semilla="], "--semilla"),
+            (["--ayuda=1"], "--ayuda"),
+            (["sobra"], "sobra"),
+        ]
+        for argumentos, nombre in casos:
+            with self.subTest(" ".join(argumentos)):
+                p = subprocess.run([PROGRAMA, *argumentos], input=SOLUCION, capture_output=True,
+                                   timeout=SEGUNDOS)
+                self.assertEqual((p.returncode, p.stdout), (2, b""))
+                self.assertRegex(p.stderr.decode(), rf"^jubo-texto: [^\n]*{re.escape(nombre)}[^\n]*\n$")
+
+    def test_semillas_extremas(self):
+        for semilla in ("0", "4294967295"):
+            with self.subTest(semilla):
+                p, _ = jugar(SOLUCION, semilla)
+                self.assertEqual((p.returncode, p.stderr), (0, b""))
+                self.assertIn(FINAL, p.stdout.split(b"\n"))
 
 
 if __name__ == "__main__":
