@@ -109,7 +109,8 @@ QString textoAyuda() {
         "  -h, --ayuda, --help  muestra esta ayuda y termina\n"
         "  -v, --version        muestra la versión y termina\n"
         "\n"
-        "Sale con 0 al acabar la entrada o la partida, 2 si las opciones no valen.\n");
+        "Sale con 0 al acabar la entrada o la partida, 1 si no puede leer o escribir,\n"
+        "2 si las opciones no valen.\n");
 }
 
 QString textoVersion() {

@@ -5,41 +5,94 @@
 // jubo-texto: the same game in a terminal, over a screen reader, or driven by a script.
 
 #include "Consola.h"
+#include "Descriptor.h"
+#include "Lineas.h"
 #include "Opciones.h"
+#include "Salida.h"
 
-#include <iostream>
+#include <clocale>
+#include <cstring>
+#include <ostream>
 #include <unistd.h>
 
+namespace {
+
+// Far beyond any order, yet a line from an endless stream (/dev/zero) is refused in bounded memory.
+constexpr std::size_t LargoMaximo = 16 * 1024 * 1024;
+
+// Status 1 tells a failed read or write apart from a normal end (0) and bad options (2).
+constexpr int FalloDeEntradaSalida = 1;
+
+void avisar(const QString &texto) {
+    const QByteArray linea = QStringLiteral("jubo-texto: %1\n").arg(texto).toUtf8();
+    escribirEn(STDERR_FILENO, linea.constData(), std::size_t(linea.size()));
+}
+
+int falloAlEscribir(const Salida &bufer) {
+    avisar(QStringLiteral("no se puede escribir la salida: %1")
+               .arg(QString::fromLocal8Bit(std::strerror(bufer.error()))));
+    return FalloDeEntradaSalida;
+}
+
+// strerror in the player's language.
+void ponerIdioma() {
+    std::setlocale(LC_CTYPE, "");
+    std::setlocale(LC_MESSAGES, "");
+}
+
+} // namespace
+
 int main(int argc, char **argv) {
+    ponerIdioma();
+    Salida bufer(STDOUT_FILENO);
+    std::ostream salida(&bufer);
+
     QStringList argumentos;
     for (int i = 0; i < argc; ++i)
         argumentos << QString::fromLocal8Bit(argv[i]);
     const Opciones opciones = leerOpciones(argumentos);
     switch (opciones.pide) {
-    case Opciones::Pide::Nada:
-        std::cerr << QStringLiteral("jubo-texto: %1\n").arg(opciones.problema).toStdString();
-        return 2;
-    case Opciones::Pide::Ayuda: std::cout << textoAyuda().toStdString(); return 0;
-    case Opciones::Pide::Version: std::cout << textoVersion().toStdString(); return 0;
+    case Opciones::Pide::Nada: avisar(opciones.problema); return 2;
+    case Opciones::Pide::Ayuda: salida << textoAyuda().toStdString(); break;
+    case Opciones::Pide::Version: salida << textoVersion().toStdString(); break;
     case Opciones::Pide::Jugar: break;
     }
+    if (opciones.pide != Opciones::Pide::Jugar)
+        return salida.flush() ? 0 : falloAlEscribir(bufer);
 
-    std::ios::sync_with_stdio(false);
-    const bool terminal = isatty(STDIN_FILENO) == 1;
+    const bool teclado = isatty(STDIN_FILENO) == 1;
     Sorteo sorteo = sorteoDelReloj;
     if (opciones.semilla)
         sorteo = SorteoFijo(*opciones.semilla);
+    Lineas lineas(STDIN_FILENO, LargoMaximo);
 
-    Consola consola(std::cout, sorteo, !terminal);
+    Consola consola(salida, sorteo, !teclado);
     consola.empezar();
     std::string linea;
-    for (;;) {
-        if (terminal)
-            std::cout << "> " << std::flush;
-        if (!std::getline(std::cin, linea))
+    bool sigue = bufer.error() == 0;
+    while (sigue) {
+        if (teclado)
+            salida << "> " << std::flush;
+        switch (lineas.leer(linea)) {
+        case Leido::Linea: sigue = consola.accion(linea); break;
+        case Leido::Larga:
+            salida << "(línea de más de " << (LargoMaximo >> 20) << " MiB: no se lee)" << std::endl;
             break;
-        if (!consola.accion(linea))
+        case Leido::Fin:
+            // After Ctrl-D the shell's prompt starts on a line of its own.
+            if (teclado)
+                salida << std::endl;
+            sigue = false;
+            break;
+        case Leido::Error:
+            salida.flush();
+            avisar(QStringLiteral("no se puede leer la entrada: %1")
+                       .arg(QString::fromLocal8Bit(std::strerror(lineas.error()))));
+            return FalloDeEntradaSalida;
+        }
+        if (bufer.error() != 0)
             break;
     }
-    return 0;
+    salida.flush();
+    return bufer.error() == 0 ? 0 : falloAlEscribir(bufer);
 }

@@ -4,8 +4,8 @@
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-"""The terminal front end under abuse: hostile input as bytes on its standard input, and its
-command line.
+"""The terminal front end under abuse: hostile input as bytes on its standard input, broken input
+and output, and its command line.
 
 Usage: terminal.py <jubo-texto> <walkthrough> [slowness]
 
@@ -15,12 +15,20 @@ Every case sends some hostile lines, then the walkthrough. The program must answ
 write nothing on stderr, still win the game afterwards and exit with status 0, all in a few
 seconds. Lines beginning with "/" are front-end commands and get no answer of their own when
 they do not apply, so the cases use orders only.
+
+Broken input and output: a failed read or write ends the program with one line on stderr and
+status 1, never as if the input had simply ended.
 """
 
+import os
 import random
 import re
+import resource
+import select
+import signal
 import subprocess
 import sys
+import tempfile
 import time
 import unittest
 
@@ -28,6 +36,8 @@ PROGRAMA = ""
 SOLUCION = b""
 MiB = 1 << 20
 FINAL = "== Final ==".encode()
+COCHE = "Joé, tiene las puertas soldadas, y los cristales son anti-robos".encode()
+LARGA = "(línea de más de 16 MiB: no se lee)".encode()
 SEGUNDOS = 20  # per run; the slowest case takes well under one second on an unloaded machine
 LENTITUD = 1
 
@@ -172,6 +182,115 @@ class Opciones(unittest.TestCase):
                 p, _ = jugar(SOLUCION, semilla)
                 self.assertEqual((p.returncode, p.stderr), (0, b""))
                 self.assertIn(FINAL, p.stdout.split(b"\n"))
+
+
+def ignorar_sigpipe():
+    signal.signal(signal.SIGPIPE, signal.SIG_IGN)
+
+
+def cerrar_salida():
+    os.close(1)
+
+
+def memoria_pico_kib(pid):
+    with open(f"/proc/{pid}/status") as f:
+        return next(int(l.split()[1]) for l in f if l.startswith("VmHWM:"))
+
+
+class Fallos(unittest.TestCase):
+    def fallo(self, p, que):
+        """One line on stderr saying what could not be done, and status 1."""
+        self.assertEqual(p.returncode, 1, p.stderr)
+        self.assertRegex(p.stderr.decode(), rf"^jubo-texto: no se puede {que}: [^\n]+\n$")
+
+    def test_no_se_puede_escribir(self):
+        with open("/dev/full", "wb") as lleno:
+            p = subprocess.run([PROGRAMA], input=SOLUCION, stdout=lleno, stderr=subprocess.PIPE,
+                               timeout=SEGUNDOS * LENTITUD)
+        self.fallo(p, "escribir la salida")
+        p = subprocess.run([PROGRAMA], input=SOLUCION, stderr=subprocess.PIPE,
+                           preexec_fn=cerrar_salida, timeout=SEGUNDOS * LENTITUD)
+        self.fallo(p, "escribir la salida")
+        for opcion in ("--ayuda", "--version"):
+            with open("/dev/full", "wb") as lleno:
+                p = subprocess.run([PROGRAMA, opcion], stdout=lleno, stderr=subprocess.PIPE,
+                                   timeout=SEGUNDOS)
+            self.fallo(p, "escribir la salida")
+
+    def test_lector_ido_con_sigpipe_ignorado(self):
+        lector, escritor = os.pipe()
+        os.close(lector)
+        with tempfile.TemporaryFile() as entrada:
+            entrada.write(SOLUCION * 1000)
+            entrada.seek(0)
+            p = subprocess.run([PROGRAMA], stdin=entrada, stdout=escritor, stderr=subprocess.PIPE,
+                               preexec_fn=ignorar_sigpipe, timeout=SEGUNDOS * LENTITUD)
+            # It stops at the first failed write instead of reading on.
+            self.assertLess(entrada.tell(), len(SOLUCION) * 1000)
+        os.close(escritor)
+        self.fallo(p, "escribir la salida")
+
+    def test_carpeta_como_entrada(self):
+        carpeta = os.open(os.path.dirname(PROGRAMA) or ".", os.O_RDONLY | os.O_DIRECTORY)
+        try:
+            p = subprocess.run([PROGRAMA], stdin=carpeta, capture_output=True, timeout=SEGUNDOS)
+        finally:
+            os.close(carpeta)
+        self.fallo(p, "leer la entrada")
+
+    def test_entrada_no_bloqueante(self):
+        # Nothing to read yet is no end of input: it waits for the walkthrough.
+        lector, escritor = os.pipe()
+        os.set_blocking(lector, False)
+        p = subprocess.Popen([PROGRAMA], stdin=lector, stdout=subprocess.PIPE,
+                             stderr=subprocess.PIPE)
+        os.close(lector)
+        time.sleep(0.5)
+        os.write(escritor, SOLUCION)
+        os.close(escritor)
+        salida, error = p.communicate(timeout=SEGUNDOS * LENTITUD)
+        self.assertEqual((p.returncode, error), (0, b""))
+        self.assertIn(FINAL, salida.split(b"\n"))
+
+    def test_linea_sin_fin_en_memoria_acotada(self):
+        # /dev/zero is one endless line: refused once, then skipped for ever in bounded memory.
+        # The address-space limit keeps a faulty build from taking the machine; sanitizers
+        # cannot run under one.
+        limite = 1 << 30
+
+        def limitar():
+            if LENTITUD == 1:
+                resource.setrlimit(resource.RLIMIT_AS, (limite, limite))
+
+        with open("/dev/zero", "rb") as ceros:
+            p = subprocess.Popen([PROGRAMA], stdin=ceros, stdout=subprocess.PIPE,
+                                 stderr=subprocess.PIPE, preexec_fn=limitar)
+        try:
+            salida = b""
+            fin = time.monotonic() + SEGUNDOS * LENTITUD
+            while LARGA not in salida and time.monotonic() < fin:
+                if select.select([p.stdout], [], [], 0.1)[0]:
+                    trozo = os.read(p.stdout.fileno(), 65536)
+                    if not trozo:
+                        break
+                    salida += trozo
+            self.assertIn(LARGA, salida)
+            time.sleep(1)  # a gigabyte more of zeros
+            self.assertIsNone(p.poll(), "it stopped reading")
+            self.assertLess(memoria_pico_kib(p.pid), 64 * 1024 * LENTITUD)
+        finally:
+            p.kill()
+            _, error = p.communicate()
+        self.assertEqual(error, b"")
+
+    def test_linea_demasiado_larga(self):
+        # A line of 16 MiB is still an order; one byte more is refused, and the game goes on.
+        entrada = b"x" * (16 * MiB) + b"\n" + b"x" * (16 * MiB + 1) + b"\nmirar coche\n"
+        p, _ = jugar(entrada)
+        self.assertEqual((p.returncode, p.stderr), (0, b""))
+        lineas = p.stdout.split(b"\n")
+        self.assertEqual(lineas[-4:], [LARGA, b"> mirar coche", COCHE, b""])
+        self.assertEqual(sum(l.startswith(b"> x") for l in lineas), 1)
 
 
 if __name__ == "__main__":
