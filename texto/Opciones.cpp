@@ -103,6 +103,7 @@ QString textoAyuda() {
         "Uso: jubo-texto [--semilla N]\n"
         "Las rozozerad der Jubo en un terminal. Lee una acción por línea: una orden\n"
         "(MIRAR COCHE) o /palante, /patras, /izquierda, /derecha, /ver, /inventario.\n"
+        "En un terminal, las flechas editan la línea y recuerdan las órdenes anteriores.\n"
         "\n"
         "Opciones:\n"
         "  --semilla N          hace repetibles las respuestas al azar (N de 0 a 4294967295)\n"

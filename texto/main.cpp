@@ -6,12 +6,14 @@
 
 #include "Consola.h"
 #include "Descriptor.h"
+#include "Editor.h"
 #include "Lineas.h"
 #include "Opciones.h"
 #include "Salida.h"
 
 #include <clocale>
 #include <cstring>
+#include <langinfo.h>
 #include <ostream>
 #include <unistd.h>
 
@@ -34,9 +36,12 @@ int falloAlEscribir(const Salida &bufer) {
     return FalloDeEntradaSalida;
 }
 
-// strerror in the player's language.
+// strerror in the player's language; libedit needs a UTF-8 character type for accented letters,
+// and the game writes UTF-8 whatever the locale says.
 void ponerIdioma() {
     std::setlocale(LC_CTYPE, "");
+    if (std::strcmp(nl_langinfo(CODESET), "UTF-8") != 0)
+        std::setlocale(LC_CTYPE, "C.UTF-8");
     std::setlocale(LC_MESSAGES, "");
 }
 
@@ -64,6 +69,10 @@ int main(int argc, char **argv) {
     Sorteo sorteo = sorteoDelReloj;
     if (opciones.semilla)
         sorteo = SorteoFijo(*opciones.semilla);
+    // Line editing needs the terminal on both sides; otherwise lines are read as they come.
+    std::unique_ptr<Editor> editor;
+    if (teclado && isatty(STDOUT_FILENO) == 1)
+        editor = Editor::abrir("jubo-texto", LargoMaximo);
     Lineas lineas(STDIN_FILENO, LargoMaximo);
 
     Consola consola(salida, sorteo, !teclado);
@@ -71,9 +80,9 @@ int main(int argc, char **argv) {
     std::string linea;
     bool sigue = bufer.error() == 0;
     while (sigue) {
-        if (teclado)
+        if (teclado && !editor)
             salida << "> " << std::flush;
-        switch (lineas.leer(linea)) {
+        switch (editor ? editor->leer(linea) : lineas.leer(linea)) {
         case Leido::Linea: sigue = consola.accion(linea); break;
         case Leido::Larga:
             salida << "(línea de más de " << (LargoMaximo >> 20) << " MiB: no se lee)" << std::endl;
@@ -87,7 +96,8 @@ int main(int argc, char **argv) {
         case Leido::Error:
             salida.flush();
             avisar(QStringLiteral("no se puede leer la entrada: %1")
-                       .arg(QString::fromLocal8Bit(std::strerror(lineas.error()))));
+                       .arg(QString::fromLocal8Bit(
+                           std::strerror(editor ? editor->error() : lineas.error()))));
             return FalloDeEntradaSalida;
         }
         if (bufer.error() != 0)

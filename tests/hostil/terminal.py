@@ -4,16 +4,16 @@
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-"""The terminal front end under abuse: hostile input as bytes on its standard input, broken input
-and output, and its command line.
+"""The terminal front end under abuse: hostile input, broken input and output, its command line,
+and its line editor on a real pseudo-terminal.
 
 Usage: terminal.py <jubo-texto> <walkthrough> [slowness]
 
 slowness multiplies every time limit (5 for sanitizer builds).
 
-Every case sends some hostile lines, then the walkthrough. The program must answer every line,
-write nothing on stderr, still win the game afterwards and exit with status 0, all in a few
-seconds. Lines beginning with "/" are front-end commands and get no answer of their own when
+Hostile input: every case sends some hostile lines, then the walkthrough. The program must answer
+every line, write nothing on stderr, still win the game afterwards and exit with status 0, all in
+a few seconds. Lines beginning with "/" are front-end commands and get no answer of their own when
 they do not apply, so the cases use orders only.
 
 Broken input and output: a failed read or write ends the program with one line on stderr and
@@ -21,6 +21,7 @@ status 1, never as if the input had simply ended.
 """
 
 import os
+import pty
 import random
 import re
 import resource
@@ -291,6 +292,79 @@ class Fallos(unittest.TestCase):
         lineas = p.stdout.split(b"\n")
         self.assertEqual(lineas[-4:], [LARGA, b"> mirar coche", COCHE, b""])
         self.assertEqual(sum(l.startswith(b"> x") for l in lineas), 1)
+
+
+class Editor(unittest.TestCase):
+    """jubo-texto on a pseudo-terminal, as a player at a terminal uses it."""
+
+    def abrir(self, bloqueante=True):
+        pid, fd = pty.fork()
+        if pid == 0:
+            os.environ.update(TERM="xterm", EDITRC="/dev/null")
+            if not bloqueante:
+                os.set_blocking(0, False)
+            os.execv(PROGRAMA, [PROGRAMA, "--semilla", "1"])
+        self.addCleanup(os.close, fd)
+        self.pid, self.fd, self.pantalla = pid, fd, b""
+
+    def esperar(self, listo, mensaje):
+        """Reads what the program shows until listo() holds."""
+        fin = time.monotonic() + SEGUNDOS * LENTITUD
+        while not listo() and time.monotonic() < fin:
+            if select.select([self.fd], [], [], 0.1)[0]:
+                try:
+                    self.pantalla += os.read(self.fd, 65536)
+                except OSError:  # the program has ended
+                    break
+        self.assertTrue(listo(), f"{mensaje}; the screen ends with {self.pantalla[-300:]}")
+
+    def ver(self, texto, veces):
+        self.esperar(lambda: self.pantalla.count(texto) >= veces, f"{texto} not {veces} times")
+
+    def orden(self, teclas, respuesta, veces):
+        """At the prompt, types an order and waits for its answer to appear `veces` times in all."""
+        self.esperar(lambda: self.pantalla.endswith(b"> "), "no prompt")
+        os.write(self.fd, teclas)
+        self.ver(respuesta, veces)
+
+    def terminar(self):
+        """Ctrl-D on an empty line ends the game; the shell's prompt then starts a new line.
+
+        The terminal itself takes a Ctrl-D typed while the editor is between two lines, as with
+        any line editor, so it is typed until the program ends."""
+        self.esperar(lambda: self.pantalla.endswith(b"> "), "no prompt")
+        fin = time.monotonic() + SEGUNDOS * LENTITUD
+        pid = 0
+        while pid == 0 and time.monotonic() < fin:
+            os.write(self.fd, b"\x04")
+            time.sleep(0.2)
+            pid, estado = os.waitpid(self.pid, os.WNOHANG)
+        if pid == 0:
+            os.kill(self.pid, signal.SIGKILL)
+            os.waitpid(self.pid, 0)
+            self.fail("Ctrl-D did not end the program")
+        try:
+            while resto := os.read(self.fd, 65536):
+                self.pantalla += resto
+        except OSError:  # nothing more to read
+            pass
+        self.assertEqual(os.waitstatus_to_exitcode(estado), 0)
+        self.assertTrue(self.pantalla.endswith(b"\r\n"), self.pantalla[-40:])
+
+    def test_flechas_e_historial(self):
+        self.abrir()
+        self.orden(b"mirar coche\r", COCHE, 1)
+        self.orden(b"\x1b[A", b"mirar coche", 2)  # Up brings the order back
+        os.write(self.fd, b"\r")
+        self.ver(COCHE, 2)
+        self.orden(b"mirar cohe\x1b[D\x1b[Dc\r", COCHE, 3)  # Left twice, and the missing letter
+        self.terminar()
+
+    def test_terminal_no_bloqueante(self):
+        self.abrir(bloqueante=False)
+        time.sleep(0.3)
+        self.orden(b"mirar coche\r", COCHE, 1)
+        self.terminar()
 
 
 if __name__ == "__main__":
