@@ -14,22 +14,41 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
+#include <utility>
 
 namespace Ventanas {
 
 namespace {
 
-template <typename T> std::unique_ptr<T> &unica() {
-    static std::unique_ptr<T> ventana;
+// The windows belong to the application object: a post routine deletes them at the start of
+// ~QApplication, while everything a widget needs on its way out still works. No static destructor
+// owns them, because when the display is lost Qt calls exit(), and widgets torn down then crash.
+template <typename T> T *&unica() {
+    static T *ventana = nullptr;
     return ventana;
 }
 
+bool borradoPrevisto = false;
+
+void borrarAlAcabar() {
+    borradoPrevisto = false;
+    olvidarTodas();
+}
+
 template <typename T> T &crear() {
-    auto &v = unica<T>();
-    if (!v)
-        v = std::make_unique<T>();
+    T *&v = unica<T>();
+    if (!v) {
+        if (!borradoPrevisto) {
+            qAddPostRoutine(borrarAlAcabar);
+            borradoPrevisto = true;
+        }
+        v = new T;
+    }
     return *v;
+}
+
+template <typename T> void borrar() {
+    delete std::exchange(unica<T>(), nullptr);
 }
 
 Aviso &avisoActual() {
@@ -121,10 +140,10 @@ Sorteo sorteo() {
 }
 
 void olvidarTodas() {
-    unica<Sacabo>().reset();
-    unica<Juego>().reset();
-    unica<IntroAyuda>().reset();
-    unica<Menu>().reset();
+    borrar<Sacabo>();
+    borrar<Juego>();
+    borrar<IntroAyuda>();
+    borrar<Menu>();
 }
 
 } // namespace Ventanas

@@ -16,7 +16,8 @@ class Juego;
 class Sacabo;
 
 // The four screens, one instance each, made the first time anything refers to them and kept until
-// the program ends. Leaving a screen only hides it.
+// the program ends (or the application object goes, which deletes them first). Leaving a screen
+// only hides it.
 namespace Ventanas {
 
 Menu &menu();
@@ -49,7 +50,7 @@ std::function<void()> ponerFin(std::function<void()> nuevo);
 void ponerSorteo(Sorteo sorteo);
 Sorteo sorteo();
 
-// For tests only: forget every screen so the next test starts as a fresh run would.
+// For tests: delete every screen now, so the next test starts as a fresh run would.
 void olvidarTodas();
 
 } // namespace Ventanas
