@@ -30,6 +30,10 @@ std::optional<QString> Historial::siguiente() {
     return pos_ == ordenes_.size() ? borrador_ : ordenes_.at(pos_);
 }
 
+CajaOrden::CajaOrden(QWidget *padre) : QLineEdit(padre) {
+    setMaxLength(LargoMaximo);
+}
+
 void CajaOrden::keyPressEvent(QKeyEvent *evento) {
     switch (evento->key()) {
     case Qt::Key_Return:

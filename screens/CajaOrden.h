@@ -32,7 +32,12 @@ class Historial {
 class CajaOrden : public QLineEdit {
     Q_OBJECT
   public:
-    using QLineEdit::QLineEdit;
+    // A line edit lays out and draws its whole line on every caret blink, so a pasted megabyte
+    // would stall the window. This many characters is a hundred times the longest order, and
+    // drawing them takes a fraction of a frame; a longer paste keeps its first part.
+    static constexpr int LargoMaximo = 4096;
+
+    explicit CajaOrden(QWidget *padre = nullptr);
 
     Historial &historial() { return historial_; }
 

@@ -18,7 +18,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <limits>
 
 using namespace Disposicion;
 
@@ -40,7 +39,6 @@ Juego::Juego() : carpetasDibujos_(carpetasDibujos()), partida_(*this, Ventanas::
     text1->setAccessibleName(QStringLiteral("Orden"));
     text1->setAccessibleDescription(QStringLiteral("Escribe una orden y pulsa Intro"));
     text1->setFont(fuente(9.75));
-    text1->setMaxLength(std::numeric_limits<int>::max()); // a line edit stops at 32767 otherwise
     colocar(text1, 240, 5520, 7335, 285);
 
     List1 = new QListWidget(this);

@@ -112,6 +112,22 @@ bool esRoot() {
     return QFile(f).open(QIODevice::ReadOnly);
 }
 
+// Runs the event loop for `ms` milliseconds with a timer ticking every 10 and returns the longest
+// wait between two ticks: how long the window, caret blinks and all, went without answering.
+qint64 pausaMasLarga(int ms) {
+    QElapsedTimer total, desdeUltimo;
+    qint64 peor = 0;
+    QTimer tic;
+    tic.setInterval(10);
+    QObject::connect(&tic, &QTimer::timeout, [&] { peor = std::max(peor, desdeUltimo.restart()); });
+    total.start();
+    desdeUltimo.start();
+    tic.start();
+    while (total.elapsed() < ms)
+        QTest::qWait(10);
+    return std::max(peor, desdeUltimo.elapsed());
+}
+
 // Starts every cue on a loudspeaker reading from `carpeta`, several times, letting the audio
 // back end load and fail in the background; returns the slowest start in milliseconds.
 qint64 tocarTodo(const QString &carpeta) {
@@ -142,6 +158,7 @@ class TstEscritorio : public QObject {
     void ordenesHostilesEnLaCaja_data();
     void ordenesHostilesEnLaCaja();
     void pegarUnMebibyte();
+    void pegadoEnormeSinBloquear();
     void diezMilOrdenesEnLaCaja();
 
     void dibujosRotos_data();
@@ -236,6 +253,49 @@ void TstEscritorio::pegarUnMebibyte() {
     QVERIFY2(ms < MsPorOrden, qPrintable(QStringLiteral("%1 ms").arg(ms)));
     QCOMPARE(lineas(juego), QStringList{Coche});
     QVERIFY(caja->text().isEmpty());
+    QVERIFY(jugarSolucion(juego));
+}
+
+void TstEscritorio::pegadoEnormeSinBloquear() {
+    Juego &juego = entrar();
+    QVERIFY(QTest::qWaitForWindowActive(&juego));
+    auto *caja = control<CajaOrden>(juego, "text1");
+    QVERIFY(caja->hasFocus()); // so the caret blinks, and each blink draws the line again
+
+    // A long order is taken whole: its words may come at the very end.
+    const QString larga = QStringLiteral("bla ").repeated(1000) + QStringLiteral("mirar coche");
+    QApplication::clipboard()->setText(larga);
+    QTest::keyClick(caja, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(caja->text(), larga);
+    QTest::keyClick(caja, Qt::Key_Return);
+    QCOMPARE(lineas(juego), QStringList{Coche});
+
+    // Eight million characters pasted: the first part stays, the window goes on answering while
+    // it sits there, and again after Up recalls it.
+    const QString enorme =
+        QStringLiteral("mirar coche ") + QStringLiteral("ß\u0301💣x ").repeated(1400000);
+    QApplication::clipboard()->setText(enorme);
+    QElapsedTimer reloj;
+    reloj.start();
+    QTest::keyClick(caja, Qt::Key_V, Qt::ControlModifier);
+    QApplication::processEvents();
+    QVERIFY2(reloj.elapsed() < MsPorOrden,
+             qPrintable(QStringLiteral("%1 ms").arg(reloj.elapsed())));
+    QVERIFY(caja->text().size() > larga.size());
+    QVERIFY(enorme.startsWith(caja->text()));
+    const qint64 quieta = pausaMasLarga(1500);
+    QVERIFY2(quieta < 250 * JUBO_LENTITUD, qPrintable(QStringLiteral("%1 ms").arg(quieta)));
+    const QString pegado = caja->text();
+    QTest::keyClick(caja, Qt::Key_Return);
+    QCOMPARE(lineas(juego), QStringList{Coche});
+    reloj.start();
+    QTest::keyClick(caja, Qt::Key_Up);
+    QApplication::processEvents();
+    QVERIFY2(reloj.elapsed() < MsPorOrden,
+             qPrintable(QStringLiteral("%1 ms").arg(reloj.elapsed())));
+    QCOMPARE(caja->text(), pegado);
+    const qint64 recordada = pausaMasLarga(1500);
+    QVERIFY2(recordada < 250 * JUBO_LENTITUD, qPrintable(QStringLiteral("%1 ms").arg(recordada)));
     QVERIFY(jugarSolucion(juego));
 }
 
