@@ -1,0 +1,27 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Las rozozerad der Jubo
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QtGlobal>
+#include <ctime>
+
+// The processor time this thread has spent since start(), in milliseconds, used as
+// QElapsedTimer is. Unlike the wall clock it does not run on while the machine is busy with
+// other work, so a limit on it catches work that grows too fast with its input (time with the
+// square of the length) without failing on a loaded machine. Waiting costs no processor time:
+// a hang is the test's TIMEOUT's to catch.
+class RelojCpu {
+  public:
+    void start() { inicio_ = ahora(); }
+    qint64 elapsed() const { return (ahora() - inicio_) / 1000000; }
+
+  private:
+    static qint64 ahora() {
+        timespec t{};
+        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+        return qint64(t.tv_sec) * 1000000000 + t.tv_nsec;
+    }
+    qint64 inicio_ = ahora();
+};
