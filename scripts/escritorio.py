@@ -29,6 +29,8 @@ esc.env is the environment for programs on this desktop: a home and runtime fold
 LANG C.UTF-8, Qt on xcb, and none of the caller's QT_, PULSE_, XDG_, DISPLAY or DBUS_ settings.
 """
 
+import contextlib
+import ctypes
 import os
 import select
 import shutil
@@ -47,7 +49,8 @@ class Error(Exception):
 
 def esperar(condicion, plazo, que, tolerar=()):
     """Polls condicion() until it returns something true, and returns that; raises Error after
-    plazo seconds. Exceptions of the types in tolerar count as "not yet" (the last one is told)."""
+    plazo seconds, saying what was awaited: que, or what que() returns then. Exceptions of the
+    types in tolerar count as "not yet" (the last one is told)."""
     limite = time.monotonic() + plazo
     ultimo = None
     while True:
@@ -58,6 +61,7 @@ def esperar(condicion, plazo, que, tolerar=()):
         except tolerar as e:
             ultimo = e
         if time.monotonic() > limite:
+            que = que() if callable(que) else que
             raise Error(f"plazo agotado esperando {que}" + (f" ({ultimo!r})" if ultimo else ""))
         time.sleep(0.1)
 
@@ -175,6 +179,7 @@ class Escritorio:
             raise Error("Xvfb no arrancó: " + self.registro("xvfb.log"))
         self.display = ":" + numero.decode().strip()
         self.env["DISPLAY"] = self.display
+        self._teclas_espanolas()
 
     def _arrancar_bus(self):
         lectura, escritura = os.pipe()
@@ -285,8 +290,6 @@ class Escritorio:
     def cerrar(self, ventana):
         """What a window manager's close box does: sends the window WM_DELETE_WINDOW. (There is
         no window manager here, and xdotool's windowclose destroys a window instead.)"""
-        import ctypes
-
         class Mensaje(ctypes.Structure):
             _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong),
                         ("send_event", ctypes.c_int), ("display", ctypes.c_void_p),
@@ -296,18 +299,7 @@ class Escritorio:
         class Evento(ctypes.Union):
             _fields_ = [("xclient", Mensaje), ("relleno", ctypes.c_long * 24)]
 
-        x11 = ctypes.CDLL("libX11.so.6")
-        x11.XOpenDisplay.restype = ctypes.c_void_p
-        x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
-        x11.XInternAtom.restype = ctypes.c_ulong
-        x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
-        x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
-                                   ctypes.c_void_p]
-        x11.XFlush.argtypes = x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
-        pantalla = x11.XOpenDisplay(self.display.encode())
-        if not pantalla:
-            raise Error("no se puede abrir la pantalla X")
-        try:
+        with self._x11() as (x11, pantalla):
             e = Evento()
             e.xclient.type = 33  # ClientMessage
             e.xclient.window = int(ventana)
@@ -315,9 +307,56 @@ class Escritorio:
             e.xclient.format = 32
             e.xclient.data[0] = x11.XInternAtom(pantalla, b"WM_DELETE_WINDOW", 0)
             x11.XSendEvent(pantalla, int(ventana), 0, 0, ctypes.byref(e))
-            x11.XFlush(pantalla)
+
+    @contextlib.contextmanager
+    def _x11(self):
+        """Xlib and a connection to this display, for the little xdotool cannot do."""
+        x11 = ctypes.CDLL("libX11.so.6")
+        x11.XOpenDisplay.restype = ctypes.c_void_p
+        x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+        x11.XInternAtom.restype = ctypes.c_ulong
+        x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+        x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
+                                   ctypes.c_void_p]
+        x11.XDisplayKeycodes.argtypes = [ctypes.c_void_p, ctypes.c_void_p, ctypes.c_void_p]
+        x11.XGetKeyboardMapping.restype = ctypes.POINTER(ctypes.c_ulong)
+        x11.XGetKeyboardMapping.argtypes = [ctypes.c_void_p, ctypes.c_ubyte, ctypes.c_int,
+                                            ctypes.c_void_p]
+        x11.XChangeKeyboardMapping.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int,
+                                               ctypes.c_void_p, ctypes.c_int]
+        x11.XFree.argtypes = [ctypes.c_void_p]
+        x11.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
+        x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+        pantalla = x11.XOpenDisplay(self.display.encode())
+        if not pantalla:
+            raise Error("no se puede abrir la pantalla X")
+        try:
+            yield x11, pantalla
+            x11.XSync(pantalla, 0)
         finally:
             x11.XCloseDisplay(pantalla)
+
+    def _teclas_espanolas(self):
+        """Gives each letter and sign of Spanish that a US keyboard lacks a key of its own, lower
+        and upper case. Otherwise xdotool binds a spare key for a moment for each such letter it
+        types and then unbinds it, and a program that reads the key press after that sees no
+        letter at all: on a busy machine, accents went missing."""
+        with self._x11() as (x11, pantalla):
+            minimo, maximo, por_tecla = ctypes.c_int(), ctypes.c_int(), ctypes.c_int()
+            x11.XDisplayKeycodes(pantalla, ctypes.byref(minimo), ctypes.byref(maximo))
+            n = maximo.value - minimo.value + 1
+            mapa = x11.XGetKeyboardMapping(pantalla, minimo.value, n, ctypes.byref(por_tecla))
+            ancho = por_tecla.value
+            libres = [minimo.value + i for i in range(n)
+                      if not any(mapa[i * ancho + j] for j in range(ancho))]
+            x11.XFree(mapa)
+            letras = ["áÁ", "éÉ", "íÍ", "óÓ", "úÚ", "üÜ", "ñÑ", "¿¿", "¡¡"]
+            if len(libres) < len(letras):
+                raise Error("no quedan teclas libres para las letras españolas")
+            for tecla, (minuscula, mayuscula) in zip(reversed(libres), letras):
+                # Latin-1 keysyms are the characters' own code points.
+                simbolos = (ctypes.c_ulong * 2)(ord(minuscula), ord(mayuscula))
+                x11.XChangeKeyboardMapping(pantalla, tecla, 2, simbolos, 1)
 
     def captura(self, ventana, destino, recorte=None):
         """A PNG of the window (ventana "root": the whole screen; recorte "WxH+X+Y": part of it)."""

@@ -164,7 +164,8 @@ class Jubo:
             self.clic(caja)
             esperar(lambda: enfocado(caja), "el foco en la caja de órdenes")
         xdotool("type", "--delay", "25", texto)
-        esperar(lambda: self.texto(caja) == texto, f"«{texto}» escrito en la caja")
+        esperar(lambda: self.texto(caja) == texto,
+                lambda: f"«{texto}» escrito en la caja (hay «{self.texto(caja)}»)")
         xdotool("key", "Return")
 
     @staticmethod
