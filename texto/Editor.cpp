@@ -75,6 +75,13 @@ int Editor::leerCaracter(EditLine *el, wchar_t *c) {
             bytes = 0;
             continue;
         }
+        if (*c == L'\0') {
+            // What the terminal leaves of a Ctrl-D typed while the game was answering. libedit
+            // would take it for "insert the next key as it is", and the next Ctrl-D would then
+            // go into the line instead of ending the game.
+            bytes = 0;
+            continue;
+        }
         if (*c == L'\n' || *c == L'\r') {
             yo->enLinea_ = 0;
             return 1;
