@@ -21,11 +21,8 @@ namespace {
 
 constexpr std::size_t Limite = 1000;
 
-// In the child, on the terminal: what the editor makes of the lines, one word per line on
-// `informe`.
-[[noreturn]] void editar(int terminal, int informe) {
-    dup2(terminal, STDIN_FILENO);
-    dup2(terminal, STDOUT_FILENO);
+// In the child, on the terminal: what the editor makes of the lines, one per line on `informe`.
+[[noreturn]] void editar(int informe) {
     setenv("TERM", "dumb", 1);
     setenv("EDITRC", "/dev/null", 1);
     auto editor = Editor::abrir("editor_largo", Limite);
@@ -50,19 +47,14 @@ constexpr std::size_t Limite = 1000;
 
 int main() {
     int maestro = -1;
-    int esclavo = -1;
     int tubo[2];
-    if (openpty(&maestro, &esclavo, nullptr, nullptr, nullptr) != 0 || pipe(tubo) != 0) {
+    const pid_t hijo = pipe(tubo) == 0 ? forkpty(&maestro, nullptr, nullptr, nullptr) : -1;
+    if (hijo < 0) {
         std::perror("editor_largo");
         return 1;
     }
-    const pid_t hijo = fork();
-    if (hijo == 0) {
-        close(maestro);
-        close(tubo[0]);
-        editar(esclavo, tubo[1]);
-    }
-    close(esclavo);
+    if (hijo == 0)
+        editar(tubo[1]);
     close(tubo[1]);
 
     // Typed as one paste: too long by half, then a short order, then exactly the bound.
