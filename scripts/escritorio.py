@@ -96,7 +96,7 @@ class Escritorio:
             (["dbus-daemon"] if self.con_bus else [])
         for h in herramientas:
             if not shutil.which(h):
-                raise Error(f"falta {h}: instala los paquetes de scripts/paquetes.txt")
+                raise Error(f"falta {h}: instala los paquetes de scripts/paquetes-pruebas.txt")
         self.carpeta = tempfile.mkdtemp(prefix="jubo-escritorio-")
         try:
             self.env = self._entorno_limpio()
