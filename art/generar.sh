@@ -66,6 +66,16 @@ a_gif art/recursos/retrato.svg 150 239 "$recursos/Retrato.gif"
 a_png_paleta art/recursos/icono.svg 32 32 "$recursos/Icono.png" 16 "#1f1830"
 a_png_paleta art/recursos/icono.svg 256 256 "$recursos/Icono256.png" 16 "#1f1830"
 
+# The menu entry's icon, at every size a desktop looks for: full colour, the rounded corners left
+# transparent. The window's own icon above keeps its 16 colours.
+echo "Iconos del escritorio"
+iconos=packaging/iconos
+mkdir -p "$iconos"
+for lado in 16 24 32 48 64 128 256; do
+  rsvg-convert -w "$lado" -h "$lado" art/recursos/icono.svg -o "$tmp/icono.png"
+  "$CONVERT" "$tmp/icono.png" -strip -define png:exclude-chunks=date,time "PNG32:$iconos/jubo-$lado.png"
+done
+
 # ---------------------------------------------------------------------------
 # Sound cues: 16-bit PCM mono at 22050 Hz, peaks normalised to -1 dBFS.
 # -R seeds sox's noise generator with a fixed number and -D turns dithering
