@@ -4,11 +4,16 @@
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-"""Installs the game into a scratch prefix, starts it from an empty working folder on a headless
-desktop, goes from the menu into the game and one step into the house, and checks that the
-installed pictures and sounds were the ones found, shown and heard.
+"""Starts the installed game with the command of its menu entry, from an empty working folder on a
+headless desktop, goes from the menu into the game and one step into the house, and checks that
+the installed pictures, sounds and sound module were the ones found, shown and heard.
 
-usage: arranque.py CMAKE BUILD_DIR SOURCE_DIR"""
+Two installations: "instalar" puts the build into a scratch prefix with cmake --install (a prefix
+with a space in it, which the menu entry must quote); "paquete" unpacks the Debian package that
+instalacion.paquete built, whose menu entry names /usr/games/jubo.
+
+usage: arranque.py instalar CMAKE BUILD_DIR SOURCE_DIR
+       arranque.py paquete LISTO SOURCE_DIR"""
 
 import array
 import os
@@ -20,7 +25,8 @@ import sys
 import tempfile
 import time
 
-cmake, compilacion, fuente = sys.argv[1:4]
+modo = sys.argv[1]
+fuente = sys.argv[-1]
 sys.path.insert(0, os.path.join(fuente, "scripts"))
 from escritorio import Error, Escritorio, esperar  # noqa: E402
 
@@ -43,6 +49,38 @@ def diferencia(a, b):
     return float(m.group(1))
 
 
+def orden_del_menu(entrada):
+    """The command line of a desktop entry's Exec key, unquoted as the format says: the string's
+    own escapes first, then double-quoted arguments with backslash escapes; field codes dropped."""
+    exec_ = None
+    with open(entrada, encoding="utf-8") as f:
+        for linea in f:
+            if linea.startswith("Exec="):
+                exec_ = linea[len("Exec="):].rstrip("\n")
+    if exec_ is None:
+        raise Error(f"{entrada} no tiene Exec")
+    escapes = {"s": " ", "n": "\n", "t": "\t", "r": "\r"}
+    valor = re.sub(r"\\(.)", lambda m: escapes.get(m.group(1), m.group(1)), exec_)
+    argumentos, actual, comillas, i, hay = [], "", False, 0, False
+    while i < len(valor):
+        c = valor[i]
+        if comillas and c == "\\" and i + 1 < len(valor):
+            actual += valor[i + 1]
+            i += 1
+        elif c == '"':
+            comillas, hay = not comillas, True
+        elif c == " " and not comillas:
+            if actual or hay:
+                argumentos.append(actual)
+            actual, hay = "", False
+        else:
+            actual += c
+        i += 1
+    if actual or hay:
+        argumentos.append(actual)
+    return [a.replace("%%", "%") for a in argumentos if not re.fullmatch(r"%[a-zA-Z]", a)]
+
+
 # Client-area points of the controls the test clicks (layout positions in pixels).
 BOTON_JUEGO = (44, 380)
 BOTON_PALANTE = (660, 68)
@@ -51,24 +89,44 @@ VISIBLE_EN_VENTANA = "617x354+0+0"
 VISIBLE_EN_DIBUJO = "617x354+0+8"
 
 
-def main():
-    shutil.rmtree(os.path.abspath("arranque-fallo"), ignore_errors=True)
-    with tempfile.TemporaryDirectory(prefix="jubo-arranque-") as tmp:
-        prefijo = os.path.join(tmp, "prefijo")
+def instalar(tmp):
+    """(root the menu entry's absolute paths are under, installation prefix) of the installation."""
+    if modo == "instalar":
+        cmake, compilacion = sys.argv[2:4]
+        prefijo = os.path.join(tmp, "un prefijo")
         subprocess.run([cmake, "--install", compilacion, "--prefix", prefijo], check=True,
                        stdout=subprocess.DEVNULL)
-        programa = os.path.join(prefijo, "bin", "jubo")
+        return "/", prefijo
+    with open(sys.argv[2]) as f:
+        deb = f.read().strip()
+    raiz = os.path.join(tmp, "raiz")
+    subprocess.run(["dpkg-deb", "-x", deb, raiz], check=True)
+    return raiz, os.path.join(raiz, "usr")
+
+
+def main():
+    shutil.rmtree(os.path.abspath(f"arranque-{modo}-fallo"), ignore_errors=True)
+    with tempfile.TemporaryDirectory(prefix="jubo-arranque-") as tmp:
+        raiz, prefijo = instalar(tmp)
+        # The menu entry's command, its absolute paths taken inside the unpacked package.
+        orden = orden_del_menu(os.path.join(prefijo, "share", "applications", "jubo.desktop"))
+        programa = os.path.join(raiz, orden[0].lstrip("/"))
         datos = os.path.join(prefijo, "share", "jubo", "Archivos")
-        for ruta in (programa, os.path.join(datos, "Dibujos", "cuarto.jpg"),
-                     os.path.join(datos, "Sonidos", "Direccion.wav")):
+        modulos = [os.path.join(d, f) for d, _, fs in os.walk(prefijo) for f in fs
+                   if f == "libjubo_altavoz.so"]
+        for ruta in [programa, os.path.join(datos, "Dibujos", "cuarto.jpg"),
+                     os.path.join(datos, "Sonidos", "Direccion.wav")] + modulos[:1]:
             if not os.path.isfile(ruta):
-                print("FALLO: la instalación no tiene", ruta)
+                print(f"FALLO: la instalación no tiene {ruta} (orden del menú: {orden})")
                 return 1
+        if len(modulos) != 1:
+            print("FALLO: no hay un solo módulo de sonido instalado:", modulos)
+            return 1
         # Neither the working folder nor the program's own folder holds the data: only share/ does.
         vacia = os.path.join(tmp, "otra carpeta")
         os.mkdir(vacia)
-        comprobar(not os.path.exists(os.path.join(prefijo, "bin", "Archivos")),
-                  "bin/ de la instalación no debe traer Archivos")
+        comprobar(not os.path.exists(os.path.join(os.path.dirname(programa), "Archivos")),
+                  "la carpeta del programa no debe traer Archivos")
 
         traza = os.path.join(tmp, "traza.log")
         grabacion = os.path.join(tmp, "sonido.raw")
@@ -84,7 +142,7 @@ def main():
             grabadora = esc.grabar(grabacion)
             # Only successful opens are traced (-z), each on one line.
             juego = esc.lanzar(["strace", "-f", "-qq", "-z", "-e", "trace=open,openat", "-o", traza,
-                                programa], cwd=vacia, registro=os.path.join(tmp, "jubo.log"))
+                                programa] + orden[1:], cwd=vacia, registro=os.path.join(tmp, "jubo.log"))
             try:
                 menu = esc.ventana("Menú principal", plazo=30)
                 esc.pintada(menu)
@@ -132,10 +190,13 @@ def main():
             comprobar(any(os.path.normpath(a) == ruta for a in abiertos),
                       f"no se abrió {ruta}; ficheros de Archivos abiertos: "
                       f"{[a for a in abiertos if 'Archivos' in a]}")
+        comprobar(any(os.path.normpath(a) == modulos[0] for a in abiertos),
+                  f"no se cargó el módulo instalado {modulos[0]}; módulos abiertos: "
+                  f"{[a for a in abiertos if 'altavoz' in a]}")
 
         if fallos:
             # Keep what is needed to see why, beside the test's build folder.
-            guardar = os.path.abspath("arranque-fallo")
+            guardar = os.path.abspath(f"arranque-{modo}-fallo")
             shutil.rmtree(guardar, ignore_errors=True)
             os.makedirs(guardar)
             for f in ("captura.png", "pantalla.png", "jubo.log", "traza.log"):
