@@ -95,6 +95,13 @@ Juego::Juego() : carpetasDibujos_(carpetasDibujos()), partida_(*this, Ventanas::
     connect(text1, &CajaOrden::intro, this, [this] { text1_Intro(); });
     connect(text1, &CajaOrden::escape, this, [this] { text1_Escape(); });
 
+    // Place pictures are decoded away from the window; the one shown stays until the next is ready.
+    lectorDibujos_ = new LectorDibujos(this);
+    connect(lectorDibujos_, &LectorDibujos::leido, this, [this](const QImage &imagen) {
+        Image1->setPixmap(QPixmap::fromImage(imagen));
+        Image1->resize(imagen.size());
+    });
+
     // The load handler: the entrance's buttons, the hint hidden, the Direccion cue.
     partida_.Cargar();
 }
@@ -147,11 +154,8 @@ void Juego::ponerBotones(const Botones &b) {
 void Juego::cargarDibujo(const char *fichero) {
     // The screen reader names the picture after the place even when no picture could be read.
     Image1->setAccessibleName(QString::fromUtf8(Sitios[partida_.estado().Lugar].nombre));
-    const QPixmap imagen = leerDibujo(QString::fromUtf8(fichero), carpetasDibujos_);
-    if (imagen.isNull())
-        return; // a missing or broken file keeps the picture already shown
-    Image1->setPixmap(imagen);
-    Image1->resize(imagen.size());
+    // A missing, broken or too costly file never arrives: the picture already shown stays.
+    lectorDibujos_->pedir(QString::fromUtf8(fichero), carpetasDibujos_);
 }
 
 void Juego::sonar(Sonido s) {

@@ -10,6 +10,7 @@
 #include <QWidget>
 
 class CajaOrden;
+class LectorDibujos;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -61,5 +62,6 @@ class Juego : public QWidget, private Pantalla {
     QLabel *Image1;
 
     QStringList carpetasDibujos_;
+    LectorDibujos *lectorDibujos_;
     Partida partida_;
 };

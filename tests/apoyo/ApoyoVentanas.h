@@ -10,6 +10,7 @@
 #include "Grabadora.h"
 
 #include "CajaOrden.h"
+#include "Dibujos.h"
 #include "Disposicion.h"
 #include "Juego.h"
 #include "Menu.h"
@@ -94,4 +95,11 @@ inline QStringList lineas(Juego &juego) {
     for (int i = 0; i < lista->count(); ++i)
         l << lista->item(i)->text();
     return l;
+}
+
+// Place pictures are read on a thread of their own: waits until the last one asked for is on show,
+// or has been refused. False if that takes more than ten seconds.
+inline bool esperarDibujos(Juego &juego) {
+    auto *lector = juego.findChild<LectorDibujos *>();
+    return lector && QTest::qWaitFor([lector] { return !lector->ocupado(); }, 10000);
 }

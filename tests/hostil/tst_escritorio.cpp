@@ -17,14 +17,18 @@
 #include "Sitios.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QClipboard>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QImageWriter>
 #include <QLabel>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -95,6 +99,42 @@ QByteArray jpegEnorme() {
     return j;
 }
 
+// A progressive JPEG of two flat colours, as Qt writes one: ten scans.
+QByteArray jpegProgresivo(QSize tamano, QColor color) {
+    QImage dibujo(tamano, QImage::Format_RGB32);
+    dibujo.fill(color);
+    QPainter(&dibujo).fillRect(QRect(QPoint(), tamano / 2), Qt::blue);
+    QBuffer memoria;
+    memoria.open(QIODevice::WriteOnly);
+    QImageWriter escritor(&memoria, "jpeg");
+    escritor.setProgressiveScanWrite(true);
+    if (!escritor.write(dibujo))
+        qFatal("no se puede escribir un JPEG progresivo");
+    return memoria.data();
+}
+
+// The same picture with its last scan (from its SOS marker to the end of the picture) repeated
+// `veces` more times: each copy is a valid scan a few dozen bytes long, and a decoder goes over
+// the whole picture for every one.
+QByteArray repetirUltimoEscaneo(const QByteArray &jpeg, int veces) {
+    const qsizetype inicio = jpeg.lastIndexOf(QByteArrayView("\xFF\xDA", 2));
+    const qsizetype fin = jpeg.size() - 2; // the end-of-image marker
+    if (inicio < 0 || !jpeg.endsWith("\xFF\xD9"))
+        qFatal("JPEG inesperado");
+    return jpeg.left(fin) + jpeg.mid(inicio, fin - inicio).repeated(veces) + jpeg.mid(fin);
+}
+
+// Every size a widget is given, in order.
+class Tamanos : public QObject {
+  public:
+    QList<QSize> vistos;
+    bool eventFilter(QObject *, QEvent *evento) override {
+        if (evento->type() == QEvent::Resize)
+            vistos << static_cast<QResizeEvent *>(evento)->size();
+        return false;
+    }
+};
+
 // A tenth of a second of 32-bit floating-point samples, which the game does not play.
 QByteArray wavFlotante() {
     FicheroWav w;
@@ -164,6 +204,8 @@ class TstEscritorio : public QObject {
 
     void dibujosRotos_data();
     void dibujosRotos();
+    void dibujoConMilesDeEscaneos();
+    void dibujoLento();
     void sonidosRotos_data();
     void sonidosRotos();
     void sinServidorDeAudio();
@@ -388,10 +430,86 @@ void TstEscritorio::dibujosRotos() {
         QVERIFY(!lineas(juego).isEmpty());
     }
     // Nothing that can be decoded as a whole picture, so the first one stays on screen.
+    QVERIFY(esperarDibujos(juego));
     if (caso != QLatin1String("corruptos"))
         QCOMPARE(imagen->pixmap().cacheKey(), inicial);
     QCOMPARE(avisos, 0);
     QVERIFY(jugarSolucion(juego));
+}
+
+void TstEscritorio::dibujoConMilesDeEscaneos() {
+    // Half a megabyte that would keep a decoder busy for a minute or more is refused at once.
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    escribir(dir.filePath(QStringLiteral("cuarto.jpg")),
+             repetirUltimoEscaneo(jpegProgresivo(QSize(2048, 2048), Qt::red), 10000));
+    QElapsedTimer reloj;
+    reloj.start();
+    QVERIFY(leerDibujo(QStringLiteral("cuarto.jpg"), {dir.path()}).isNull());
+    QVERIFY2(reloj.elapsed() < 1000 * JUBO_LENTITUD,
+             qPrintable(QStringLiteral("%1 ms").arg(reloj.elapsed())));
+
+    // As the room's picture: the click and the next one are answered at once, and the entrance's
+    // picture stays, as for a broken file.
+    Juego &juego = entrar();
+    juego.ponerCarpetasDibujos({dir.path()});
+    auto *imagen = control<QLabel>(juego, "Image1");
+    const qint64 antes = imagen->pixmap().cacheKey();
+    reloj.start();
+    clic(juego, "PaLante");
+    clic(juego, "Ver");
+    QVERIFY2(reloj.elapsed() < MsPorOrden,
+             qPrintable(QStringLiteral("%1 ms").arg(reloj.elapsed())));
+    QCOMPARE(lineas(juego).size(), 3); // what Ver says in the room
+    QVERIFY(esperarDibujos(juego));
+    QCOMPARE(imagen->pixmap().cacheKey(), antes);
+    QCOMPARE(avisos, 0);
+}
+
+void TstEscritorio::dibujoLento() {
+    // The largest picture allowed, with ninety scans: slow to decode, yet within every limit.
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    escribir(dir.filePath(QStringLiteral("cuarto.jpg")),
+             repetirUltimoEscaneo(jpegProgresivo(QSize(4096, 4096), Qt::red), 80));
+    QImage entrada(600, 300, QImage::Format_RGB32);
+    entrada.fill(Qt::green);
+    QVERIFY(entrada.save(dir.filePath(QStringLiteral("Entrada.jpg"))));
+    QElapsedTimer reloj;
+    reloj.start();
+    QCOMPARE(leerDibujo(QStringLiteral("cuarto.jpg"), {dir.path()}).size(), QSize(4096, 4096));
+    const qint64 decodificar = reloj.elapsed();
+    QVERIFY2(
+        decodificar >= 200,
+        qPrintable(QStringLiteral("decoded in only %1 ms, too fast to tell").arg(decodificar)));
+
+    // The click is answered long before the picture is ready, and the entrance stays till then.
+    Juego &juego = entrar();
+    juego.ponerCarpetasDibujos({dir.path()});
+    auto *imagen = control<QLabel>(juego, "Image1");
+    const qint64 inicial = imagen->pixmap().cacheKey();
+    reloj.start();
+    clic(juego, "PaLante");
+    QVERIFY2(reloj.elapsed() < decodificar / 4,
+             qPrintable(QStringLiteral("%1 ms to a click, %2 ms to decode")
+                            .arg(reloj.elapsed())
+                            .arg(decodificar)));
+    QCOMPARE(imagen->pixmap().cacheKey(), inicial);
+
+    // Back at the entrance before the room's picture is ready: when it is, the player has moved
+    // on, and it must never cover the entrance's.
+    Tamanos tamanos;
+    imagen->installEventFilter(&tamanos);
+    clic(juego, "Patras");
+    QVERIFY(esperarDibujos(juego));
+    QCOMPARE(tamanos.vistos, QList<QSize>{QSize(600, 300)});
+    QVERIFY(imagen->pixmap().toImage().pixelColor(5, 5).green() > 200);
+
+    // Staying in the room, its picture does arrive.
+    clic(juego, "PaLante");
+    QVERIFY(esperarDibujos(juego));
+    QCOMPARE(imagen->size(), QSize(4096, 4096));
+    QCOMPARE(avisos, 0);
 }
 
 void TstEscritorio::sonidosRotos_data() {

@@ -81,6 +81,7 @@ class PruebaFlujo : public QObject {
         clic(menu, "Eljuego");
         Juego &juego = Ventanas::juego();
         clic(juego, "PaLante");
+        QVERIFY(esperarDibujos(juego));
         escribir(juego, QStringLiteral("coger mazo"));
         QTest::keyClicks(control<QLineEdit>(juego, "text1"), QStringLiteral("mirar caj"));
         const Estado estado = juego.partida().estado();

@@ -157,6 +157,7 @@ class PruebaPiezas : public QObject {
         QCOMPARE(imagen->size(), QSize(617, 362));
 
         QTest::mouseClick(control<QPushButton>(juego, "PaLante"), Qt::LeftButton);
+        QVERIFY(esperarDibujos(juego));
         QCOMPARE(imagen->size(), QSize(300, 200));
         QCOMPARE(imagen->pos(), sitio);
         const QColor color = imagen->pixmap().toImage().pixelColor(5, 5);
@@ -165,10 +166,12 @@ class PruebaPiezas : public QObject {
 
         const qint64 antes = imagen->pixmap().cacheKey();
         QTest::mouseClick(control<QPushButton>(juego, "Izquierda"), Qt::LeftButton); // broken
+        QVERIFY(esperarDibujos(juego));
         QCOMPARE(juego.partida().estado().Lugar, qint16(Comedor));
         QCOMPARE(imagen->pixmap().cacheKey(), antes);
         QCOMPARE(imagen->accessibleName(), QStringLiteral("Comedor"));
         QTest::mouseClick(control<QPushButton>(juego, "Izquierda"), Qt::LeftButton); // missing
+        QVERIFY(esperarDibujos(juego));
         QCOMPARE(juego.partida().estado().Lugar, qint16(Jardin));
         QCOMPARE(imagen->pixmap().cacheKey(), antes);
         QCOMPARE(imagen->accessibleName(), QStringLiteral("Jardín"));
