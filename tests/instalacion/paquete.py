@@ -82,7 +82,8 @@ def nombres(campo):
 def control(deb, version):
     campo = lambda nombre: salida("dpkg-deb", "-f", deb, nombre).strip()  # noqa: E731
     comprobar(campo("Package") == "jubo", "el paquete no se llama jubo")
-    comprobar(campo("Version") == version, f"Version es {campo('Version')!r}, el proyecto {version}")
+    comprobar(campo("Version") == version,
+              f"Version es {campo('Version')!r}, el proyecto {version}")
     arquitectura = salida("dpkg", "--print-architecture").strip()
     comprobar(campo("Architecture") == arquitectura, f"la arquitectura no es {arquitectura}")
     comprobar(campo("Section") == "games", f"Section es {campo('Section')!r}")
@@ -112,7 +113,8 @@ def sin_guiones(deb, tmp):
     ctrl = os.path.join(tmp, "control")
     subprocess.run(["dpkg-deb", "-e", deb, ctrl], check=True)
     sobran = sorted(set(os.listdir(ctrl)) - {"control", "md5sums"})
-    comprobar(not sobran, f"el paquete trae {sobran}: dpkg los ejecutaría o los dejaría como 'rc'")
+    comprobar(not sobran,
+              f"el paquete trae {sobran}: dpkg los ejecutaría o los dejaría como 'rc'")
 
 
 def elf(ruta, nombre):
@@ -194,7 +196,8 @@ def escritorio(raiz):
         comprobar(False, "falta /usr/share/applications/jubo.desktop")
         return
     r = subprocess.run(["desktop-file-validate", ruta], capture_output=True, text=True)
-    comprobar(r.returncode == 0 and not r.stdout.strip(), "desktop-file-validate: " + r.stdout + r.stderr)
+    comprobar(r.returncode == 0 and not r.stdout.strip(),
+              "desktop-file-validate: " + r.stdout + r.stderr)
     e = entrada_escritorio(ruta)
     comprobar(e.get("Type") == "Application", "la entrada no es Type=Application")
     comprobar(e.get("Name") == "Las rozozerad der Jubo", f"Name es {e.get('Name')!r}")
@@ -211,7 +214,9 @@ def escritorio(raiz):
         comprobar(os.path.isfile(png) and tamano_png(png) == (lado, lado),
                   f"falta el icono {icono!r} de {lado}×{lado} o no mide eso")
     svg = os.path.join(temas, "scalable", "apps", icono + ".svg")
-    comprobar(os.path.isfile(svg) and ET.parse(svg).getroot().tag == "{http://www.w3.org/2000/svg}svg",
+    es_svg = os.path.isfile(svg) and \
+        ET.parse(svg).getroot().tag == "{http://www.w3.org/2000/svg}svg"
+    comprobar(es_svg,
               f"falta el icono escalable {icono}.svg")
 
 
@@ -231,7 +236,8 @@ def metainfo(raiz, version):
               f"project_license es {pagina.findtext('project_license')!r}")
     comprobar(pagina.find("content_rating[@type='oars-1.1']") is not None, "falta content_rating")
     versiones = [r.get("version") for r in pagina.iter("release")]
-    comprobar(versiones[:1] == [version], f"la última versión publicada es {versiones[:1]}, no {version}")
+    comprobar(versiones[:1] == [version],
+              f"la última versión publicada es {versiones[:1]}, no {version}")
     # Every screenshot is one of the README's pictures, with its real size.
     imagenes = list(pagina.iter("image"))
     comprobar(len(imagenes) >= 3, f"sólo {len(imagenes)} capturas")
@@ -267,8 +273,10 @@ def manuales(raiz):
             continue
         if shutil.which("man"):
             # What «man 6 jubo» would open once installed.
-            r = subprocess.run(["man", "-M", man, "-w", "6", programa], capture_output=True, text=True)
-            comprobar(r.stdout.strip() == ruta, f"man 6 {programa} no encuentra la página: {r.stdout}")
+            r = subprocess.run(["man", "-M", man, "-w", "6", programa], capture_output=True,
+                               text=True)
+            comprobar(r.stdout.strip() == ruta,
+                      f"man 6 {programa} no encuentra la página: {r.stdout}")
             r = subprocess.run(["man", "--warnings", "-l", ruta], capture_output=True, text=True,
                                env=dict(os.environ, MANWIDTH="80", LC_ALL="C.UTF-8"))
             comprobar(r.returncode == 0 and not r.stderr.strip(),
@@ -296,8 +304,9 @@ def documentacion(raiz, version):
         with gzip.open(ruta, "rt", encoding="utf-8") as f:
             primera = f.readline()
         comprobar(primera.startswith(f"jubo ({version}) "), f"el changelog empieza por {primera!r}")
-        r = subprocess.run(["dpkg-parsechangelog", "-l", "-", "-S", "Version"], input=gzip.open(ruta).read(),
-                           capture_output=True)
+        with gzip.open(ruta) as f:
+            r = subprocess.run(["dpkg-parsechangelog", "-l", "-", "-S", "Version"],
+                               input=f.read(), capture_output=True)
         comprobar(r.returncode == 0 and r.stdout.decode().strip() == version,
                   f"dpkg-parsechangelog: {r.stdout!r} {r.stderr!r}")
 
@@ -306,8 +315,8 @@ def documentacion(raiz, version):
         comprobar(False, "falta /usr/share/doc/jubo/copyright")
         return
     cabecera, archivos, licencias = leer_dep5(ruta)
-    comprobar(cabecera.get("Format", "").startswith("https://www.debian.org/doc/packaging-manuals/"
-                                                    "copyright-format/1.0"), "copyright no es DEP-5")
+    formato = "https://www.debian.org/doc/packaging-manuals/copyright-format/1.0"
+    comprobar(cabecera.get("Format", "").startswith(formato), "copyright no es DEP-5")
     textos = os.path.join(fuente, "LICENSES")
     esperadas = {f[:-4] for f in os.listdir(textos) if f.endswith(".txt")}
     usadas = {a["License"] for a in archivos}
@@ -318,24 +327,43 @@ def documentacion(raiz, version):
     for nombre, texto in licencias.items():
         comunes = re.search(r"/usr/share/common-licenses/([\w.+-]+)", texto)
         if comunes:
-            comprobar(os.path.isfile(f"/usr/share/common-licenses/{comunes.group(1)}"),
-                      f"{nombre} remite a /usr/share/common-licenses/{comunes.group(1)}, que no existe")
+            comun = f"/usr/share/common-licenses/{comunes.group(1)}"
+            comprobar(os.path.isfile(comun), f"{nombre} remite a {comun}, que no existe")
         elif os.path.isfile(os.path.join(textos, nombre + ".txt")):
             with open(os.path.join(textos, nombre + ".txt"), encoding="utf-8") as f:
                 original = f.read().split()
             comprobar(texto.split() == original, f"el texto de {nombre} no es el de LICENSES/")
 
 
+def empaquetar(**entorno):
+    """Builds the package with packaging/empaquetar; its path, or None."""
+    env = {k: v for k, v in os.environ.items() if k not in ("DEBEMAIL", "DEBFULLNAME")}
+    r = subprocess.run([os.path.join(fuente, "packaging", "empaquetar"), compilacion],
+                       capture_output=True, text=True, env=dict(env, **entorno))
+    deb = r.stdout.strip().splitlines()[-1] if r.stdout.strip() else ""
+    if r.returncode != 0 or not deb.endswith(".deb") or not os.path.isfile(deb):
+        print("FALLO: packaging/empaquetar no hizo el paquete\n" + r.stdout + r.stderr[-4000:])
+        return None
+    return deb
+
+
 def main():
     version = version_del_proyecto()
     if os.path.exists(listo):
         os.remove(listo)
-    r = subprocess.run([os.path.join(fuente, "packaging", "empaquetar"), compilacion],
-                       capture_output=True, text=True)
-    deb = r.stdout.strip().splitlines()[-1] if r.stdout.strip() else ""
-    if r.returncode != 0 or not deb.endswith(".deb") or not os.path.isfile(deb):
-        print("FALLO: packaging/empaquetar no hizo el paquete\n" + r.stdout + r.stderr[-4000:])
+    # Whoever builds may name themselves maintainer, as for Debian's tools; the next build without
+    # DEBEMAIL is the project's own again.
+    deb = empaquetar(DEBFULLNAME="Ana Empaquetadora", DEBEMAIL="ana@example.net")
+    if deb is None:
         return 1
+    mantenedor = salida("dpkg-deb", "-f", deb, "Maintainer").strip()
+    comprobar(mantenedor == "Ana Empaquetadora <ana@example.net>",
+              f"con DEBEMAIL, Maintainer es {mantenedor!r}")
+    deb = empaquetar()
+    if deb is None:
+        return 1
+    mantenedor = salida("dpkg-deb", "-f", deb, "Maintainer").strip()
+    comprobar("Ana" not in mantenedor, f"sin DEBEMAIL, Maintainer sigue siendo {mantenedor!r}")
 
     with tempfile.TemporaryDirectory(prefix="jubo-paquete-") as tmp:
         raiz = os.path.join(tmp, "raiz")
@@ -348,7 +376,8 @@ def main():
         if os.path.isdir(listas) and any("_Packages" in f for f in os.listdir(listas)):
             r = subprocess.run(["apt-get", "install", "--simulate", "--no-install-recommends", deb],
                                capture_output=True, text=True)
-            comprobar(r.returncode == 0, "apt-get no sabría instalar el paquete:\n" + r.stdout + r.stderr)
+            comprobar(r.returncode == 0,
+                      "apt-get no sabría instalar el paquete:\n" + r.stdout + r.stderr)
         else:
             print("sin listas de apt: no se simula la instalación")
 
@@ -364,7 +393,8 @@ def main():
         metainfo(raiz, version)
         manuales(raiz)
         documentacion(raiz, version)
-        print(f"{os.path.basename(deb)}: {cuenta} ficheros de datos; Depends: {', '.join(sorted(depende))}")
+        print(f"{os.path.basename(deb)}: {cuenta} ficheros de datos; "
+              f"Depends: {', '.join(sorted(depende))}")
 
     if fallos:
         return 1
