@@ -19,7 +19,9 @@ import subprocess
 import sys
 import tempfile
 
-fuente = sys.argv[1]
+# Also imported by scripts/paquete-limpio, for the lists and what counts as a sound server.
+fuente = sys.argv[1] if __name__ == "__main__" else \
+    os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 fallos = []
 
 
@@ -31,7 +33,8 @@ def comprobar(condicion, mensaje):
 
 def lista(nombre):
     with open(os.path.join(fuente, "scripts", nombre)) as f:
-        return [linea.split()[0] for linea in f if linea.strip() and not linea.lstrip().startswith("#")]
+        return [linea.split()[0] for linea in f
+                if linea.strip() and not linea.lstrip().startswith("#")]
 
 
 JUEGO = lista("paquetes-juego.txt")
@@ -104,7 +107,8 @@ def instalados_por_apt(lineas):
     paquetes = []
     for l in lineas:
         if l[0] == "apt-get" and "install" in l:
-            comprobar("--no-install-recommends" in l, f"apt-get install trae las recomendaciones: {l}")
+            comprobar("--no-install-recommends" in l,
+                      f"apt-get install trae las recomendaciones: {l}")
             comprobar("-y" in l, f"apt-get install preguntaría: {l}")
             paquetes += [a for a in l[l.index("install") + 1:] if not a.startswith("-")]
     return paquetes
@@ -153,7 +157,8 @@ def guiones(tmp):
     comprobar(["compilar"] in lineas, f"./jugar cambió los ajustes de una carpeta hecha: {lineas}")
 
     r, lineas = arbol.correr("scripts/preparar", "--todo")
-    comprobar(r.returncode == 2 and not lineas, f"scripts/preparar --todo: {r.returncode}, {lineas}")
+    comprobar(r.returncode == 2 and not lineas,
+              f"scripts/preparar --todo: {r.returncode}, {lineas}")
 
 
 def es_servidor_de_sonido(paquete):
