@@ -42,7 +42,8 @@ def comprobar(condicion, mensaje):
 def diferencia(a, b):
     """Normalised RMSE between two pictures of the same size (0 = identical, 1 = opposite).
     A name may carry an ImageMagick crop, as in "x.png[617x354+0+8]"."""
-    r = subprocess.run(["compare", "-metric", "RMSE", a, b, "null:"], capture_output=True, text=True)
+    r = subprocess.run(["compare", "-metric", "RMSE", a, b, "null:"], capture_output=True,
+                       text=True)
     m = re.search(r"\(([0-9.e+-]+)\)", r.stderr)
     if not m:
         raise Error("compare no dio resultado: " + r.stderr)
@@ -130,7 +131,8 @@ def main():
 
         traza = os.path.join(tmp, "traza.log")
         grabacion = os.path.join(tmp, "sonido.raw")
-        esperado = os.path.join(fuente, "Archivos", "Dibujos", "cuarto.jpg") + f"[{VISIBLE_EN_DIBUJO}]"
+        esperado = os.path.join(fuente, "Archivos", "Dibujos", "cuarto.jpg") + \
+            f"[{VISIBLE_EN_DIBUJO}]"
         captura = os.path.join(tmp, "captura.png")
         visto = captura + f"[{VISIBLE_EN_VENTANA}]"
         with Escritorio(con_sonido=True) as esc:
@@ -142,7 +144,8 @@ def main():
             grabadora = esc.grabar(grabacion)
             # Only successful opens are traced (-z), each on one line.
             juego = esc.lanzar(["strace", "-f", "-qq", "-z", "-e", "trace=open,openat", "-o", traza,
-                                programa] + orden[1:], cwd=vacia, registro=os.path.join(tmp, "jubo.log"))
+                                programa] + orden[1:], cwd=vacia,
+                               registro=os.path.join(tmp, "jubo.log"))
             try:
                 menu = esc.ventana("Menú principal", plazo=30)
                 esc.pintada(menu)
@@ -210,11 +213,13 @@ def main():
         muestras.frombytes(datos_crudos[: len(datos_crudos) // 2 * 2])
         pico = max((abs(s) for s in muestras), default=0)
         # The cues peak near full scale; a silent sink stays at 0.
-        comprobar(pico > 3000, f"no sonó nada en el altavoz (pico {pico} en {len(muestras)} muestras)")
+        comprobar(pico > 3000,
+                  f"no sonó nada en el altavoz (pico {pico} en {len(muestras)} muestras)")
 
     if fallos:
         return 1
-    print("bien: el juego instalado encontró, mostró e hizo sonar sus ficheros desde otra carpeta")
+    print("bien: el juego instalado encontró, mostró e hizo sonar sus ficheros "
+          "desde otra carpeta")
     return 0
 
 

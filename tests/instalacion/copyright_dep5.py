@@ -45,7 +45,8 @@ def leer_dep5(ruta):
 
 def _patron(glob):
     # "*" also matches "/", "?" one character; nothing else is special.
-    return re.compile("".join(".*" if c == "*" else "." if c == "?" else re.escape(c) for c in glob))
+    return re.compile("".join(".*" if c == "*" else "." if c == "?" else re.escape(c)
+                              for c in glob))
 
 
 def licencia_de(archivos, ruta):

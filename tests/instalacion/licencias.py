@@ -30,7 +30,8 @@ def licencias_segun_reuse():
     for bloque in texto.split("\n\n"):
         nombre = re.search(r"^FileName: \./(.+)$", bloque, re.M)
         if nombre:
-            resultado[nombre.group(1)] = set(re.findall(r"^LicenseInfoInFile: (\S+)$", bloque, re.M))
+            licencias = re.findall(r"^LicenseInfoInFile: (\S+)$", bloque, re.M)
+            resultado[nombre.group(1)] = set(licencias)
     return resultado
 
 

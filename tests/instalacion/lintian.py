@@ -27,7 +27,8 @@ def anulaciones_sin_motivo():
     for i, linea in enumerate(lineas):
         if linea.strip() and not linea.startswith("#"):
             anterior = lineas[i - 1] if i > 0 else ""
-            if not anterior.startswith("#") or "SPDX-" in anterior or len(anterior.strip("# ")) < 10:
+            motivo = anterior.startswith("#") and "SPDX-" not in anterior
+            if not motivo or len(anterior.strip("# ")) < 10:
                 sin_motivo.append(linea)
     return sin_motivo
 
@@ -47,7 +48,8 @@ def main():
     print(r.stdout, end="")
     # E error, W warning, I info, P pedantic, X experimental, C classification, M masked;
     # O is an overridden tag and N the note that explains it.
-    etiquetas = [l for l in r.stdout.splitlines() if l[:2] in ("E:", "W:", "I:", "P:", "X:", "C:", "M:")]
+    niveles = ("E:", "W:", "I:", "P:", "X:", "C:", "M:")
+    etiquetas = [l for l in r.stdout.splitlines() if l[:2] in niveles]
     fallos = 0
     if etiquetas or r.returncode != 0:
         print(f"FALLO: lintian deja {len(etiquetas)} etiquetas (estado {r.returncode})\n{r.stderr}")
