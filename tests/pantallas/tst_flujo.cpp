@@ -303,28 +303,47 @@ class PruebaFlujo : public QObject {
         QCOMPARE(registro.hechos, (QStringList{"sonido Ayuda", "fin"}));
     }
 
-    // The real message box: its text, title, icon and lone OK button, answered by a timer.
+    // The real message box: its text, title, icon and lone OK button, answered by a click. Inside
+    // the box's own event loop the test only looks and clicks; it checks once the box is gone. A
+    // box the click leaves open is closed after a while all the same, so a fault here fails the
+    // test instead of hanging it.
     void laCajaDeDespedidaDeVerdad() {
         Ventanas::ponerAviso({});
+        bool vista = false, cerradaALaFuerza = false;
         QString texto, titulo;
         QMessageBox::Icon icono = QMessageBox::Information;
-        QList<QAbstractButton *> botones;
-        QTimer::singleShot(0, [&] {
+        QList<QMessageBox::StandardButton> botones;
+        QTimer mirar, guardia;
+        mirar.setSingleShot(true);
+        mirar.callOnTimeout([&] {
             auto *caja = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            QVERIFY(caja);
+            if (!caja)
+                return;
+            vista = true;
             texto = caja->text();
             titulo = caja->windowTitle();
             icono = caja->icon();
-            botones = caja->buttons();
-            QCOMPARE(caja->standardButton(botones.value(0)), QMessageBox::Ok);
-            QTest::mouseClick(botones.value(0), Qt::LeftButton);
+            for (QAbstractButton *b : caja->buttons())
+                botones << caja->standardButton(b);
+            if (!caja->buttons().isEmpty())
+                QTest::mouseClick(caja->buttons().front(), Qt::LeftButton);
         });
+        guardia.callOnTimeout([&] {
+            if (auto *caja = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+                cerradaALaFuerza = true;
+                caja->done(0);
+            }
+        });
+        mirar.start(0);
+        guardia.start(10000);
         Ventanas::avisar(QString::fromUtf8(Ventanas::DespedidaEscape),
                          QString::fromUtf8(Ventanas::TituloSalir), QMessageBox::Warning);
+        QVERIFY2(vista, "no message box was shown");
+        QVERIFY2(!cerradaALaFuerza, "its OK button did not close the box");
         QCOMPARE(texto, QStringLiteral("¡Gracias por jugar!, y vuelva pronto"));
         QCOMPARE(titulo, QStringLiteral("Salir"));
         QCOMPARE(icono, QMessageBox::Warning);
-        QCOMPARE(botones.size(), 1);
+        QCOMPARE(botones, QList{QMessageBox::Ok});
         QVERIFY(QApplication::activeModalWidget() == nullptr);
     }
 };
