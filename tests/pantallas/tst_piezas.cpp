@@ -39,6 +39,18 @@ void guardarBasura(const QString &ruta) {
     f.write("esto no es un dibujo");
 }
 
+// In another working directory until the end of the scope.
+class EnCarpeta {
+  public:
+    explicit EnCarpeta(const QString &carpeta) { QDir::setCurrent(carpeta); }
+    ~EnCarpeta() { QDir::setCurrent(antes_); }
+    EnCarpeta(const EnCarpeta &) = delete;
+    EnCarpeta &operator=(const EnCarpeta &) = delete;
+
+  private:
+    const QString antes_ = QDir::currentPath();
+};
+
 // A WAV file of the given sample type holding that many samples of any sound.
 FicheroWav wav(quint16 formato = 1, quint16 bits = 16, qsizetype muestras = 1000) {
     FicheroWav w;
@@ -117,13 +129,19 @@ class PruebaPiezas : public QObject {
         QVERIFY(!registro.hechos.contains(QStringLiteral("fin")));
     }
 
+    // Place pictures come from Archivos/Dibujos under the working directory first, else from
+    // beside the program (here a link to the source tree's, as in the build tree's bin/). The
+    // installed data folder is the package test's to check.
     void dondeSeBuscanLosDibujos() {
-        const QDir programa(QCoreApplication::applicationDirPath());
-        QCOMPARE(carpetasDibujos(),
-                 (QStringList{QDir::current().filePath(QStringLiteral("Archivos/Dibujos")),
-                              programa.filePath(QStringLiteral("Archivos/Dibujos")),
-                              QDir::cleanPath(programa.filePath(
-                                  QStringLiteral("../share/jubo/Archivos/Dibujos")))}));
+        const QString cuarto = QStringLiteral("cuarto.jpg");
+        const QImage delPrograma(QStringLiteral(JUBO_FUENTE "/Archivos/Dibujos/cuarto.jpg"));
+        QVERIFY(!delPrograma.isNull());
+        QTemporaryDir tmp;
+        EnCarpeta vacia(tmp.path());
+        QCOMPARE(leerDibujo(cuarto, carpetasDibujos()), delPrograma);
+        guardarDibujo(tmp.filePath(QStringLiteral("Archivos/Dibujos/cuarto.jpg")), QSize(30, 20),
+                      Qt::red);
+        QCOMPARE(leerDibujo(cuarto, carpetasDibujos()).size(), QSize(30, 20));
     }
 
     void primerDibujoLegible() {
@@ -197,9 +215,9 @@ class PruebaPiezas : public QObject {
         QCOMPARE(Module1::ficheroSonido(Sonido::Ayuda, bin),
                  instalado + QStringLiteral("Ayuda.wav"));
         QCOMPARE(Module1::ficheroSonido(Sonido::Cagonto, bin), QString());
-        // Never under the working directory.
-        QDir::setCurrent(bin);
-        QCOMPARE(Module1::ficheroSonido(Sonido::Objeto, tmp.filePath(QStringLiteral("otro"))),
+        // Never under the working directory, although it holds one.
+        EnCarpeta alLado(bin);
+        QCOMPARE(Module1::ficheroSonido(Sonido::Ver, tmp.filePath(QStringLiteral("otro"))),
                  QString());
     }
 
