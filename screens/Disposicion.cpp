@@ -10,13 +10,16 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyleFactory>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <QTranslator>
 #include <algorithm>
+#include <memory>
 
 static void iniciarRecursos() {
     Q_INIT_RESOURCE(recursos);
@@ -135,8 +138,25 @@ static QAccessibleInterface *accesibles(const QString &clase, QObject *objeto) {
     return nullptr;
 }
 
+bool cargarQtEnEspanol(const QString &carpeta) {
+    // One translator for the whole run, however often the screens are set up (tests do it again).
+    static QTranslator *qt = nullptr;
+    if (qt) {
+        QCoreApplication::removeTranslator(qt);
+        delete qt;
+        qt = nullptr;
+    }
+    auto nuevo = std::make_unique<QTranslator>();
+    if (!nuevo->load(QStringLiteral("qtbase_es"), carpeta))
+        return false;
+    qt = nuevo.release();
+    return QCoreApplication::installTranslator(qt);
+}
+
 void prepararAplicacion() {
     iniciarRecursos();
+    // The game speaks only Spanish, so Qt's own words do too, whatever the system's language.
+    cargarQtEnEspanol(QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     if (QStyle *estilo = QStyleFactory::create(QStringLiteral("Fusion")))
         QApplication::setStyle(estilo);
     QApplication::setFont(fuente());

@@ -55,9 +55,14 @@ QLabel *dibujo(QWidget *padre, const char *nombre, const QString &recurso, int i
 // A one-pixel line in the window-text colour from one end point (twips) to the other.
 QWidget *linea(QWidget *padre, const char *nombre, int x1, int y1, int x2, int y2);
 
-// Program-wide settings every screen relies on: style, default font, icon, the roles a screen
-// reader is given for lines and windows, and that hiding or closing windows never quits on its own.
+// Program-wide settings every screen relies on: style, default font, icon, Qt's own texts in
+// Spanish, the roles a screen reader is given for lines and windows, and that hiding or closing
+// windows never quits on its own.
 void prepararAplicacion();
+
+// Loads Qt's Spanish texts (message box buttons, the order box's context menu) from folder;
+// false when they are not there, and Qt's own texts stay English.
+bool cargarQtEnEspanol(const QString &carpeta);
 
 } // namespace Disposicion
 

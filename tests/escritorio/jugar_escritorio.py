@@ -325,7 +325,7 @@ def despedida(camino, texto):
         cajas = [j.app[i] for i in range(j.app.childCount)
                  if j.app[i] is not None and j.app[i].name == "Salir"]
         comprobar(len(cajas) == 1, f"una sola despedida, no {len(cajas)}")
-        ok = j.control(caja, pyatspi.ROLE_PUSH_BUTTON, "OK")
+        ok = j.control(caja, pyatspi.ROLE_PUSH_BUTTON, "Aceptar")
         comprobar(sum(1 for a in todos(caja) if a.getRole() == pyatspi.ROLE_PUSH_BUTTON) == 1,
                   "un solo botón en la despedida")
         j.clic(ok)
