@@ -20,6 +20,7 @@
 #include <QTranslator>
 #include <algorithm>
 #include <memory>
+#include <qdrawutil.h>
 
 static void iniciarRecursos() {
     Q_INIT_RESOURCE(recursos);
@@ -180,6 +181,20 @@ void prepararAplicacion() {
 void Linea::paintEvent(QPaintEvent *) {
     QPainter p(this);
     p.fillRect(rect(), palette().color(QPalette::WindowText));
+}
+
+void Marco::paintEvent(QPaintEvent *) {
+    // An etched border drawn here: the style's group box frame would start below the caption.
+    QPainter p(this);
+    const QFontMetrics medidas(font());
+    qDrawShadeRect(&p, rect().adjusted(0, medidas.height() / 2, 0, 0), palette(), true, 1, 0);
+    // The caption, on the window's ground, covers the border where it crosses it.
+    const QRect caption(medidas.averageCharWidth(), 0, medidas.horizontalAdvance(title()),
+                        medidas.height());
+    p.fillRect(caption, palette().brush(QPalette::Window));
+    p.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    p.drawText(caption, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, title());
 }
 
 void BotonVentana::paintEvent(QPaintEvent *) {

@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QGroupBox>
 #include <QPushButton>
 #include <QString>
 #include <QWidget>
@@ -72,6 +73,17 @@ class BotonVentana : public QPushButton {
     Q_OBJECT
   public:
     using QPushButton::QPushButton;
+
+  protected:
+    void paintEvent(QPaintEvent *) override;
+};
+
+// A frame whose caption sits on its top border, the border passing through the caption's middle,
+// so that controls placed just below the caption stay clear of the border.
+class Marco : public QGroupBox {
+    Q_OBJECT
+  public:
+    using QGroupBox::QGroupBox;
 
   protected:
     void paintEvent(QPaintEvent *) override;

@@ -21,7 +21,7 @@ namespace {
 
 QGroupBox *marco(QWidget *padre, const char *nombre, const QString &titulo, int izquierda,
                  int arriba, int ancho, int alto) {
-    auto *m = new QGroupBox(titulo, padre);
+    auto *m = new Marco(titulo, padre);
     m->setObjectName(QLatin1String(nombre));
     m->setAccessibleName(titulo.trimmed());
     m->setFont(fuente(8.25, true));

@@ -39,6 +39,34 @@ class PruebaAccesible : public QObject {
     }
     void cleanupTestCase() { Ventanas::olvidarTodas(); }
 
+    // The frames of the intro draw their border through the middle of their caption, clear of
+    // the first line of the text below it.
+    void marcosConElTituloEnElBorde() {
+        IntroAyuda &intro = Ventanas::introAyuda();
+        for (const char *nombreMarco : {"Frame1", "Frame2"}) {
+            auto *marco = control<QGroupBox>(intro, nombreMarco);
+            const QColor fondo = marco->palette().color(QPalette::Window);
+            QImage imagen(marco->size(), QImage::Format_RGB32);
+            imagen.fill(fondo);
+            marco->render(&imagen, {}, {}, QWidget::DrawWindowBackground);
+            int borde = -1; // the border's top row, in the middle of the frame
+            for (int y = 0; y < imagen.height() && borde < 0; ++y)
+                if (imagen.pixelColor(imagen.width() / 2, y) != fondo)
+                    borde = y;
+            const int alto = QFontMetrics(marco->font()).height();
+            QVERIFY2(borde >= alto / 2 - 2 && borde <= alto / 2 + 2,
+                     qPrintable(QStringLiteral("%1: borde en %2").arg(nombreMarco).arg(borde)));
+            const QLabel *texto = marco->findChild<QLabel *>();
+            QVERIFY(borde + 2 < texto->y());
+            // The caption is drawn, over the border.
+            int tinta = 0;
+            for (int x = 0; x < imagen.width() / 4; ++x)
+                for (int y = 0; y < alto; ++y)
+                    tinta += imagen.pixelColor(x, y) != fondo;
+            QVERIFY2(tinta > 20, nombreMarco);
+        }
+    }
+
     // Qt's own words are Spanish when its translations are installed, and English without them.
     void qtEnEspanol() {
         const QString carpeta = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
