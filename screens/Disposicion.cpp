@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QPainter>
@@ -181,6 +182,17 @@ void prepararAplicacion() {
 void Linea::paintEvent(QPaintEvent *) {
     QPainter p(this);
     p.fillRect(rect(), palette().color(QPalette::WindowText));
+}
+
+void BotonVentana::keyPressEvent(QKeyEvent *evento) {
+    if ((evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter) &&
+        (evento->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        evento->accept();
+        if (!evento->isAutoRepeat()) // holding Enter down clicks once
+            click();
+        return;
+    }
+    QPushButton::keyPressEvent(evento);
 }
 
 void Marco::paintEvent(QPaintEvent *) {

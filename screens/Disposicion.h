@@ -68,7 +68,8 @@ bool cargarQtEnEspanol(const QString &carpeta);
 } // namespace Disposicion
 
 // A push button whose caption wraps at word boundaries, as the narrow square buttons of the game
-// screen need; text() stays the caption as written.
+// screen need; text() stays the caption as written. Enter (main or keypad) clicks it while it has
+// the focus, as Space does; it is never a default button that Enter clicks from elsewhere.
 class BotonVentana : public QPushButton {
     Q_OBJECT
   public:
@@ -76,6 +77,7 @@ class BotonVentana : public QPushButton {
 
   protected:
     void paintEvent(QPaintEvent *) override;
+    void keyPressEvent(QKeyEvent *evento) override;
 };
 
 // A frame whose caption sits on its top border, the border passing through the caption's middle,

@@ -39,6 +39,47 @@ class PruebaAccesible : public QObject {
     }
     void cleanupTestCase() { Ventanas::olvidarTodas(); }
 
+    // Enter (or keypad Enter) clicks the focused button in every window, once however long it
+    // is held.
+    void enterPulsaElBotonEnfocado() {
+        Menu &menu = arrancar();
+        QVERIFY(QTest::qWaitForWindowActive(&menu));
+        QTest::keyClick(control(menu, "Eljuego"), Qt::Key_Tab);
+        QTRY_COMPARE(QApplication::focusWidget(), control(menu, "Intro"));
+        QTest::keyClick(control(menu, "Intro"), Qt::Key_Return);
+        QCOMPARE(ventanas(true), QStringList{"IntroAyuda"});
+        IntroAyuda &intro = Ventanas::introAyuda();
+        QVERIFY(QTest::qWaitForWindowActive(&intro));
+        QTest::keyClick(control(intro, "Volver"), Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(ventanas(true), QStringList{"Menu"});
+        QVERIFY(QTest::qWaitForWindowActive(&menu));
+        control(menu, "Eljuego")->setFocus();
+        QTest::keyClick(control(menu, "Eljuego"), Qt::Key_Return);
+        QCOMPARE(ventanas(true), QStringList{"Juego"});
+
+        Juego &juego = Ventanas::juego();
+        QVERIFY(QTest::qWaitForWindowActive(&juego));
+        QTest::mouseClick(control<QPushButton>(juego, "PaLante"), Qt::LeftButton);
+        QWidget *izquierda = control(juego, "Izquierda");
+        izquierda->setFocus();
+        QTest::keyPress(izquierda, Qt::Key_Return);
+        QKeyEvent repetida(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"),
+                           true);
+        QApplication::sendEvent(izquierda, &repetida);
+        QTest::keyRelease(izquierda, Qt::Key_Return);
+        QCOMPARE(juego.partida().estado().Lugar, Comedor);
+
+        juego.partida().estado() =
+            Estado{.Lugar = Entrada, .MensajeLeido = 1, .TieneMazo = 1, .TieneClavo = 1};
+        ordenar(juego, QStringLiteral("usar mazo clavo coche"));
+        Sacabo &final = Ventanas::sacabo();
+        QVERIFY(QTest::qWaitForWindowActive(&final));
+        QTRY_COMPARE(QApplication::focusWidget(), control(final, "Command1"));
+        registro.hechos.clear();
+        QTest::keyClick(control(final, "Command1"), Qt::Key_Return);
+        QCOMPARE(registro.hechos, QStringList{"fin"});
+    }
+
     // The frames of the intro draw their border through the middle of their caption, clear of
     // the first line of the text below it.
     void marcosConElTituloEnElBorde() {

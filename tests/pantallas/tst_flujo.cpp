@@ -143,13 +143,23 @@ class PruebaFlujo : public QObject {
     }
 
     void ningunBotonEsPredeterminado() {
-        // Enter and Escape on a focused button must not click it as a default or cancel button.
+        // Escape on a focused button does nothing, and Enter or Escape where no button has the
+        // focus clicks none: no button is a default or cancel button.
         Menu &menu = arrancar();
         QVERIFY(QTest::qWaitForWindowActive(&menu));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QCOMPARE(ventanas(true), QStringList{"Menu"});
         QCOMPARE(registro.hechos, QStringList());
+        clic(menu, "Eljuego");
+        Juego &juego = Ventanas::juego();
+        registro.hechos.clear();
+        QWidget *lista = control(juego, "List1");
+        lista->setFocus();
+        QTest::keyClick(lista, Qt::Key_Return);
+        QTest::keyClick(lista, Qt::Key_Escape);
+        QCOMPARE(registro.hechos, QStringList());
+        QCOMPARE(ventanas(true), QStringList{"Juego"});
+        QCOMPARE(juego.partida().estado(), Estado());
     }
 
     void salidasConDespedida_data() {
