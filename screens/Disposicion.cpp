@@ -127,13 +127,18 @@ QWidget *linea(QWidget *padre, const char *nombre, int x1, int y1, int x2, int y
     return l;
 }
 
-// Lines are separators and the screens are windows (frames) to a screen reader, not fillers.
+// Lines are separators and the screens are windows (frames) to a screen reader, not fillers;
+// the game's spoken notices are a notification inside a status bar (see Anuncio).
 static QAccessibleInterface *accesibles(const QString &clase, QObject *objeto) {
     if (!objeto || !objeto->isWidgetType())
         return nullptr;
     auto *w = static_cast<QWidget *>(objeto);
     if (clase == QLatin1String("Linea"))
         return new QAccessibleWidget(w, QAccessible::Separator);
+    if (clase == QLatin1String("Anuncio"))
+        return new QAccessibleWidget(w, QAccessible::StatusBar);
+    if (clase == QLatin1String("AvisoHablado"))
+        return new QAccessibleWidget(w, QAccessible::Notification);
     for (const char *ventana : {"Menu", "IntroAyuda", "Juego", "Sacabo"})
         if (clase == QLatin1String(ventana) && w->isWindow())
             return new QAccessibleWidget(w, QAccessible::Window);

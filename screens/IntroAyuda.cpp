@@ -7,6 +7,7 @@
 #include "Disposicion.h"
 #include "Menu.h"
 #include "Module1.h"
+#include "TextosAccesibles.h"
 #include "TextosVentanas.h"
 #include "Ventanas.h"
 
@@ -52,11 +53,18 @@ IntroAyuda::IntroAyuda() {
     Line1 = linea(Frame2, "Line1", 3720, 240, 3720, 3960);
     Image1 = dibujo(Frame2, "Image1", QStringLiteral(":/recursos/Retrato.gif"), 3840, 360,
                     QStringLiteral("Retrato de Er Jubo"));
+    Image1->setAccessibleDescription(QString::fromUtf8(DescripcionRetrato));
     apilar({Label2, Line1, Image1});
 
     Frame1 = marco(this, "Frame1", QStringLiteral(" Ayuda "), 120, 120, 6375, 1575);
     Label1 = etiqueta(Frame1, "Label1", QString::fromUtf8(TextoAyuda), 120, 240, 6135, 1215);
     Label1->setFont(fuenteTextoLargo());
+
+    // Volver has the focus whenever this screen is shown: a screen reader reads its description
+    // with it, so the help and the story are heard on arrival.
+    Volver->setAccessibleDescription(QStringLiteral("%1: %2\n%3: %4")
+                                         .arg(Frame1->accessibleName(), Label1->text(),
+                                              Frame2->accessibleName(), Label2->text()));
 
     apilar({Volver, Frame2, Frame1});
     Volver->setFocus();

@@ -4,6 +4,7 @@
 
 #include "Juego.h"
 
+#include "Anuncio.h"
 #include "CajaOrden.h"
 #include "Dibujos.h"
 #include "Disposicion.h"
@@ -12,6 +13,7 @@
 #include "Sacabo.h"
 #include "Sitios.h"
 #include "Textos.h"
+#include "TextosAccesibles.h"
 #include "Ventanas.h"
 
 #include <QCloseEvent>
@@ -33,6 +35,11 @@ Juego::Juego() : carpetasDibujos_(carpetasDibujos()), partida_(*this, Ventanas::
     Derecha = boton(this, "Derecha", QStringLiteral("Pa' ya ------>"), 9600, 2400, 615, 615);
     Patras = boton(this, "Patras", QStringLiteral("Pa' Tras"), 9600, 1560, 615, 615);
     PaLante = boton(this, "PaLante", QStringLiteral("Pa' Lante"), 9600, 720, 615, 615);
+    // The arrows mean nothing read aloud: the screen reader hears where a button leads.
+    PaLante->setAccessibleName(QString::fromUtf8(NombrePaLante));
+    Patras->setAccessibleName(QString::fromUtf8(NombrePatras));
+    Derecha->setAccessibleName(QString::fromUtf8(NombreDerecha));
+    Izquierda->setAccessibleName(QString::fromUtf8(NombreIzquierda));
 
     text1 = new CajaOrden(this);
     text1->setObjectName(QStringLiteral("text1"));
@@ -85,12 +92,19 @@ Juego::Juego() : carpetasDibujos_(carpetasDibujos()), partida_(*this, Ventanas::
     tabular({List1, text1, PaLante, Patras, Derecha, Izquierda, PalMenu, Inventario, Ver});
     List1->setFocus();
 
-    connect(PaLante, &QPushButton::clicked, this, [this] { partida_.PaLante(); });
-    connect(Patras, &QPushButton::clicked, this, [this] { partida_.Patras(); });
-    connect(Izquierda, &QPushButton::clicked, this, [this] { partida_.Izquierda(); });
-    connect(Derecha, &QPushButton::clicked, this, [this] { partida_.Derecha(); });
-    connect(Ver, &QPushButton::clicked, this, [this] { partida_.Ver(); });
-    connect(Inventario, &QPushButton::clicked, this, [this] { partida_.Inventario(); });
+    anuncio_ = new Anuncio(this);
+
+    connect(PaLante, &QPushButton::clicked, this,
+            [this] { responder([this] { partida_.PaLante(); }); });
+    connect(Patras, &QPushButton::clicked, this,
+            [this] { responder([this] { partida_.Patras(); }); });
+    connect(Izquierda, &QPushButton::clicked, this,
+            [this] { responder([this] { partida_.Izquierda(); }); });
+    connect(Derecha, &QPushButton::clicked, this,
+            [this] { responder([this] { partida_.Derecha(); }); });
+    connect(Ver, &QPushButton::clicked, this, [this] { responder([this] { partida_.Ver(); }); });
+    connect(Inventario, &QPushButton::clicked, this,
+            [this] { responder([this] { partida_.Inventario(); }); });
     connect(PalMenu, &QPushButton::clicked, this, [this] { PalMenu_Click(); });
     connect(text1, &CajaOrden::intro, this, [this] { text1_Intro(); });
     connect(text1, &CajaOrden::escape, this, [this] { text1_Escape(); });
@@ -117,7 +131,7 @@ void Juego::PalMenu_Click() {
 }
 
 void Juego::text1_Intro() {
-    partida_.ProcesarOrden(text1->text());
+    responder([this] { partida_.ProcesarOrden(text1->text()); });
 }
 
 void Juego::text1_Escape() {
@@ -129,17 +143,51 @@ void Juego::closeEvent(QCloseEvent *evento) {
     evento->accept();
 }
 
+void Juego::hideEvent(QHideEvent *evento) {
+    // Back from the menu the screen reader is told of the window, not of the last reply again.
+    anuncio_->callar();
+    QWidget::hideEvent(evento);
+}
+
+void Juego::responder(const std::function<void()> &manejador) {
+    const qint16 antes = partida_.estado().Lugar;
+    porDecir_.clear();
+    manejador();
+    if (!isVisible())
+        return; // won: the ending screen is read by itself
+    QStringList decir = porDecir_;
+    if (partida_.estado().Lugar != antes)
+        decir.prepend(dondeEstoy());
+    if (!decir.isEmpty())
+        anuncio_->decir(decir.join(u'\n'));
+}
+
+QString Juego::dondeEstoy() const {
+    QStringList salidas;
+    for (const QPushButton *b : {PaLante, Patras, Derecha, Izquierda})
+        if (b->isEnabled())
+            salidas << b->accessibleName();
+    const qint16 lugar = partida_.estado().Lugar;
+    const QString sitio = lugarValido(lugar) ? QString::fromUtf8(Sitios[lugar].nombre) : QString();
+    return QStringLiteral("%1. Salidas: %2.").arg(sitio, salidas.join(QStringLiteral("; ")));
+}
+
 void Juego::vaciar() {
     text1->setText(QString());
     List1->clear();
+    porDecir_.clear(); // what was shown is gone
 }
 
 void Juego::anadirLinea(const QString &linea) {
     List1->addItem(linea);
+    porDecir_ << linea;
 }
 
 void Juego::mostrarPista(bool visible) {
     Label1->setVisible(visible);
+    if (visible)
+        porDecir_ << Label1->text();
+    describirLugar();
 }
 
 void Juego::ponerBotones(const Botones &b) {
@@ -149,6 +197,20 @@ void Juego::ponerBotones(const Botones &b) {
         boton->setEnabled(usable);
         boton->setVisible(usable);
     }
+    describirLugar();
+}
+
+void Juego::describirLugar() {
+    // The window's description is read with the window when it comes up; the status bar when
+    // the player asks the screen reader for it.
+    QString donde = dondeEstoy();
+    anuncio_->ponerLugar(donde);
+    if (!Label1->isHidden())
+        donde += u'\n' + Label1->text();
+    setAccessibleDescription(donde);
+    const qint16 lugar = partida_.estado().Lugar;
+    if (lugarValido(lugar))
+        Image1->setAccessibleDescription(QString::fromUtf8(DescripcionesDibujos[lugar]));
 }
 
 void Juego::cargarDibujo(const char *fichero) {

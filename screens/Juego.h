@@ -8,7 +8,9 @@
 
 #include <QStringList>
 #include <QWidget>
+#include <functional>
 
+class Anuncio;
 class CajaOrden;
 class LectorDibujos;
 class QLabel;
@@ -32,8 +34,17 @@ class Juego : public QWidget, private Pantalla {
 
   protected:
     void closeEvent(QCloseEvent *evento) override;
+    void hideEvent(QHideEvent *evento) override;
 
   private:
+    // Runs one handler of the game, then has a screen reader say in one go what it showed:
+    // the new place, the reply lines, the hint.
+    void responder(const std::function<void()> &manejador);
+    // Where the player is and which ways lead on, as the screen reader says it.
+    QString dondeEstoy() const;
+    // Tells a screen reader where the player is and what the picture shows.
+    void describirLugar();
+
     void PalMenu_Click();
     void text1_Intro();
     void text1_Escape();
@@ -60,7 +71,9 @@ class Juego : public QWidget, private Pantalla {
     QLabel *Label1;
     QLabel *Label3;
     QLabel *Image1;
+    Anuncio *anuncio_;
 
+    QStringList porDecir_; // what the running handler has shown, in order
     QStringList carpetasDibujos_;
     LectorDibujos *lectorDibujos_;
     Partida partida_;

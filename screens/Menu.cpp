@@ -8,6 +8,7 @@
 #include "IntroAyuda.h"
 #include "Juego.h"
 #include "Module1.h"
+#include "TextosAccesibles.h"
 #include "Ventanas.h"
 
 #include <QApplication>
@@ -53,6 +54,7 @@ Menu::Menu() {
 
     Image1 = dibujo(this, "Image1", QStringLiteral(":/recursos/Logo.jpg"), -240, -120,
                     QStringLiteral("Logotipo de Las rozozerad der Jubo"));
+    Image1->setAccessibleDescription(QString::fromUtf8(DescripcionLogo));
 
     apilar({Salir, Intro, Eljuego, Label2, Label1, Image1});
     tabular({Eljuego, Intro, Salir});

@@ -6,6 +6,7 @@
 
 #include "Disposicion.h"
 #include "Textos.h"
+#include "TextosAccesibles.h"
 #include "Ventanas.h"
 
 #include <QCloseEvent>
@@ -24,6 +25,9 @@ Sacabo::Sacabo() {
     Label1->setFont(fuente(8.25, true, false, true));
     Image1 = dibujo(this, "Image1", QStringLiteral(":/recursos/Retrato.gif"), 3960, 240,
                     QStringLiteral("Retrato de Er Jubo"));
+    Image1->setAccessibleDescription(QString::fromUtf8(DescripcionRetrato));
+    // Command1 has the focus when this screen is shown: a screen reader reads both texts with it.
+    Command1->setAccessibleDescription(Label1->text() + u'\n' + Label2->text());
 
     apilar({Command1, Label2, Label1, Image1});
     Command1->setFocus();

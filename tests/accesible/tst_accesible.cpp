@@ -6,6 +6,7 @@
 // player does, which keys press which buttons and where the focus goes, the frames' captions, and
 // Qt's own texts in Spanish.
 
+#include "Anuncio.h"
 #include "ApoyoVentanas.h"
 #include "IntroAyuda.h"
 #include "Sacabo.h"
@@ -26,6 +27,51 @@
 #include <memory>
 #include <utility>
 
+namespace {
+
+// Every text a screen reader is made to speak: the notification's name each time it is shown,
+// which is when Qt tells the screen reader that it is showing.
+class Oyente : public QObject {
+  public:
+    QStringList dichos;
+
+    bool eventFilter(QObject *objeto, QEvent *evento) override {
+        if (evento->type() == QEvent::Show)
+            dichos << static_cast<QWidget *>(objeto)->accessibleName();
+        return false;
+    }
+};
+
+Oyente &oyente() {
+    static Oyente o;
+    return o;
+}
+
+// What was spoken since the last call.
+QStringList oido() {
+    return std::exchange(oyente().dichos, {});
+}
+
+Juego &entrarAlJuego() {
+    Menu &menu = arrancar();
+    QTest::mouseClick(control<QPushButton>(menu, "Eljuego"), Qt::LeftButton);
+    Juego &juego = Ventanas::juego();
+    if (!QTest::qWaitForWindowActive(&juego))
+        qFatal("la ventana del juego no llega a activarse");
+    juego.findChild<AvisoHablado *>()->installEventFilter(&oyente());
+    return juego;
+}
+
+QString nombre(QWidget *w) {
+    return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+}
+
+QString descripcion(QWidget *w) {
+    return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Description);
+}
+
+} // namespace
+
 class PruebaAccesible : public QObject {
     Q_OBJECT
     Grabadora registro;
@@ -36,8 +82,53 @@ class PruebaAccesible : public QObject {
         Ventanas::olvidarTodas();
         Ventanas::ponerSorteo(SorteoFijo(7));
         escuchar(registro);
+        oido();
     }
     void cleanupTestCase() { Ventanas::olvidarTodas(); }
+
+    // Each reply, each new place and the hint are spoken once, whole, in the order shown.
+    void cadaRespuestaSeDiceUnaVez() {
+        Juego &juego = entrarAlJuego();
+        QCOMPARE(oido(), QStringList()); // the window itself tells where the player is
+        QVERIFY(descripcion(&juego).startsWith(
+            QStringLiteral("Entrada. Salidas: Pa' Lante; Pa' Tras.")));
+
+        ordenar(juego, QStringLiteral("mirar coche"));
+        QCOMPARE(oido(),
+                 QStringList{"Joé, tiene las puertas soldadas, y los cristales son anti-robos"});
+        QTest::mouseClick(control<QPushButton>(juego, "Ver"), Qt::LeftButton);
+        QCOMPARE(oido(), QStringList{QString::fromUtf8(Sitios[Entrada].vista[0])});
+        QTest::mouseClick(control<QPushButton>(juego, "PaLante"), Qt::LeftButton);
+        QCOMPARE(oido(), QStringList{"Cuarto. Salidas: Pa' Tras; Pa' Ca, a la izquierda."});
+        ordenar(juego, QStringLiteral("coger mazo"));
+        ordenar(juego, QStringLiteral("mirar mazo"));
+        QCOMPARE(oido(), (QStringList{"Vale, ya tengo el mazo",
+                                      "Un mazo bastante gordo y fuelte, joé, si te da esto en er "
+                                      "deo, te\nescamocha pa toa la vida"}));
+        QTest::mouseClick(control<QPushButton>(juego, "Inventario"), Qt::LeftButton);
+        QCOMPARE(oido(), QStringList{"Inventario: \n- Mazo"});
+
+        // The hint comes with the reply that shows it, in one go.
+        juego.partida().estado().TieneTornillo = 1;
+        juego.partida().estado().TieneDestornillador = 1;
+        for (int i = 0; i < 2; ++i)
+            QTest::mouseClick(control<QPushButton>(juego, "Patras"), Qt::LeftButton);
+        QCOMPARE(oido(), (QStringList{"Entrada. Salidas: Pa' Lante; Pa' Tras.",
+                                      "Cercanías. Salidas: Pa' Tras."}));
+        ordenar(juego, QStringLiteral("usar tornillo destornillador monumento"));
+        const QStringList dicho = oido();
+        QCOMPARE(dicho.size(), 1);
+        QVERIFY2(dicho.first().endsWith(u'\n' + QString::fromUtf8(TextoPista)) ||
+                     dicho.first().startsWith(QString::fromUtf8(TextoPista) + u'\n'),
+                 qPrintable(dicho.first()));
+        QVERIFY(descripcion(&juego).endsWith(QString::fromUtf8(TextoPista)));
+
+        // Back from the menu nothing is said again; the window's description tells the place.
+        QTest::mouseClick(control<QPushButton>(juego, "PalMenu"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(Ventanas::menu(), "Eljuego"), Qt::LeftButton);
+        QVERIFY(QTest::qWaitForWindowActive(&juego));
+        QCOMPARE(oido(), QStringList());
+    }
 
     // Enter (or keypad Enter) clicks the focused button in every window, once however long it
     // is held.
@@ -78,6 +169,44 @@ class PruebaAccesible : public QObject {
         registro.hechos.clear();
         QTest::keyClick(control(final, "Command1"), Qt::Key_Return);
         QCOMPARE(registro.hechos, QStringList{"fin"});
+    }
+
+    // What a listener hears for what is only seen.
+    void loQueSoloSeVe() {
+        Juego &juego = entrarAlJuego();
+        QCOMPARE(control<QPushButton>(juego, "Izquierda")->text(), QStringLiteral("Pa' Ca <-----"));
+        QCOMPARE(control<QPushButton>(juego, "Derecha")->text(), QStringLiteral("Pa' ya ------>"));
+        for (const char *b : {"PaLante", "Patras", "Derecha", "Izquierda"})
+            QVERIFY2(
+                !nombre(control(juego, b)).contains(QRegularExpression(QStringLiteral("[<>]|--"))),
+                b);
+
+        // Each place's picture is described as itself, and the description follows the moves.
+        QStringList vistas{descripcion(control(juego, "Image1"))};
+        for (const char *b : {"PaLante", "Izquierda", "Izquierda", "Izquierda"}) {
+            QTest::mouseClick(control<QPushButton>(juego, b), Qt::LeftButton);
+            vistas << descripcion(control(juego, "Image1"));
+        }
+        for (const char *b : {"Derecha", "Derecha", "Derecha", "Patras", "Patras"})
+            QTest::mouseClick(control<QPushButton>(juego, b), Qt::LeftButton);
+        QCOMPARE(juego.partida().estado().Lugar, Cercanias);
+        vistas << descripcion(control(juego, "Image1"));
+        vistas.removeDuplicates();
+        QCOMPARE(vistas.size(), 6);
+        QVERIFY(!vistas.contains(QString()));
+
+        for (QWidget *retrato :
+             {control(Ventanas::menu(), "Image1"), control(Ventanas::introAyuda(), "Image1"),
+              control(Ventanas::sacabo(), "Image1")})
+            QVERIFY(!descripcion(retrato).isEmpty());
+
+        // The texts of the intro and of the ending come with the button that has the focus.
+        const QString volver = descripcion(control(Ventanas::introAyuda(), "Volver"));
+        QVERIFY(volver.contains(QString::fromUtf8(TextoAyuda)));
+        QVERIFY(volver.contains(QString::fromUtf8(TextoHistoria)));
+        const QString final = descripcion(control(Ventanas::sacabo(), "Command1"));
+        QVERIFY(final.contains(QString::fromUtf8(TextoEnhorabuena)));
+        QVERIFY(final.contains(QString::fromUtf8(TextoFinal)));
     }
 
     // The frames of the intro draw their border through the middle of their caption, clear of

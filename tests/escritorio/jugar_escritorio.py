@@ -215,7 +215,7 @@ def partida_completa(cerrando=False):
         caja = j.control(juego, pyatspi.ROLE_TEXT, "Orden")
         esperar(lambda: enfocado(caja), "el foco en la caja de órdenes")
         botones = {n: j.control(juego, pyatspi.ROLE_PUSH_BUTTON, n)
-                   for n in ("Pa' Lante", "Pa' Tras", "Pa' ya ------>", "Pa' Ca <-----")}
+                   for n in ("Pa' Lante", "Pa' Tras", "Pa' ya, a la derecha", "Pa' Ca, a la izquierda")}
         comprobar([n for n, b in botones.items() if visible(b)] == ["Pa' Lante", "Pa' Tras"],
                   "en la entrada solo Pa' Lante y Pa' Tras")
         pista = j.control(juego, pyatspi.ROLE_LABEL, "¡Capullo, la bomba está en el coche!")
@@ -233,16 +233,16 @@ def partida_completa(cerrando=False):
         j.orden(juego, "mirar el cajón")
         j.esperar_lineas(juego, ["¡Coño!, no había visto que aparte del mazo, había un clavo, "
                                  "lo cogeré ..."])
-        j.boton(juego, "Pa' Ca <-----")
+        j.boton(juego, "Pa' Ca, a la izquierda")
         esperar(lambda: dibujo() == ["Comedor"], "el dibujo del comedor")
-        j.boton(juego, "Pa' Ca <-----")
+        j.boton(juego, "Pa' Ca, a la izquierda")
         esperar(lambda: dibujo() == ["Jardín"], "el dibujo del jardín")
         j.orden(juego, "sacar arena")
         j.esperar_lineas(juego, ["¡Coño!, hay enterrao un destornillador aquí, joé, que sitio "
                                  "más extraño para guardar algo, ¿no?"])
         j.orden(juego, "coger destornillador")
         j.esperar_lineas(juego, ["Pos vale, ya tengo el destornillador"])
-        j.boton(juego, "Pa' Ca <-----")
+        j.boton(juego, "Pa' Ca, a la izquierda")
         esperar(lambda: dibujo() == ["Parque"], "el dibujo del parque")
         j.orden(juego, "usar destornillador tornillo")
         j.boton(juego, "Pa' Ver lo que tienes")
@@ -258,7 +258,7 @@ def partida_completa(cerrando=False):
         esperar(lambda: j.texto(caja) == "", "la caja vacía otra vez")
 
         for _ in range(3):
-            j.boton(juego, "Pa' ya ------>")
+            j.boton(juego, "Pa' ya, a la derecha")
         esperar(lambda: dibujo() == ["Cuarto"], "de vuelta en el cuarto")
         j.boton(juego, "Pa' Tras")
         esperar(lambda: dibujo() == ["Entrada"], "de vuelta en la entrada")
