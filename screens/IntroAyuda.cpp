@@ -7,6 +7,7 @@
 #include "Disposicion.h"
 #include "Menu.h"
 #include "Module1.h"
+#include "Teclas.h"
 #include "TextosAccesibles.h"
 #include "TextosVentanas.h"
 #include "Ventanas.h"
@@ -59,12 +60,14 @@ IntroAyuda::IntroAyuda() {
     Frame1 = marco(this, "Frame1", QStringLiteral(" Ayuda "), 120, 120, 6375, 1575);
     Label1 = etiqueta(Frame1, "Label1", QString::fromUtf8(TextoAyuda), 120, 240, 6135, 1215);
     Label1->setFont(fuenteTextoLargo());
+    Label1->setAccessibleDescription(textoTeclas());
 
     // Volver has the focus whenever this screen is shown: a screen reader reads its description
-    // with it, so the help and the story are heard on arrival.
-    Volver->setAccessibleDescription(QStringLiteral("%1: %2\n%3: %4")
+    // with it, so the help, the story and the keys are heard on arrival.
+    Volver->setAccessibleDescription(QStringLiteral("%1: %2\n%3: %4\n%5")
                                          .arg(Frame1->accessibleName(), Label1->text(),
-                                              Frame2->accessibleName(), Label2->text()));
+                                              Frame2->accessibleName(), Label2->text(),
+                                              textoTeclas()));
 
     apilar({Volver, Frame2, Frame1});
     Volver->setFocus();

@@ -12,6 +12,7 @@
 #include "Module1.h"
 #include "Sacabo.h"
 #include "Sitios.h"
+#include "Teclas.h"
 #include "Textos.h"
 #include "TextosAccesibles.h"
 #include "Ventanas.h"
@@ -20,6 +21,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 
 using namespace Disposicion;
 
@@ -93,6 +95,13 @@ Juego::Juego() : carpetasDibujos_(carpetasDibujos()), partida_(*this, Ventanas::
     List1->setFocus();
 
     anuncio_ = new Anuncio(this);
+
+    for (const Tecla &a : Teclas) {
+        auto *b = findChild<QPushButton *>(QLatin1String(a.boton));
+        b->setAccessibleDescription(QString::fromUtf8(a.dicho));
+        connect(new QShortcut(QKeySequence(a.tecla), this), &QShortcut::activated, b,
+                &QPushButton::click);
+    }
 
     connect(PaLante, &QPushButton::clicked, this,
             [this] { responder([this] { partida_.PaLante(); }); });
@@ -193,6 +202,11 @@ void Juego::mostrarPista(bool visible) {
 void Juego::ponerBotones(const Botones &b) {
     const std::pair<QPushButton *, bool> estados[] = {
         {Derecha, b.Derecha}, {Izquierda, b.Izquierda}, {PaLante, b.PaLante}, {Patras, b.Patras}};
+    // A button that goes away while it has the focus hands it to the order box; left to Qt, it
+    // would pass to the next button, the way back, and a second Space would walk straight back.
+    for (const auto &[boton, usable] : estados)
+        if (!usable && boton == focusWidget())
+            text1->setFocus(Qt::OtherFocusReason);
     for (const auto &[boton, usable] : estados) {
         boton->setEnabled(usable);
         boton->setVisible(usable);

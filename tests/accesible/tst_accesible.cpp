@@ -171,6 +171,76 @@ class PruebaAccesible : public QObject {
         QCOMPARE(registro.hechos, QStringList{"fin"});
     }
 
+    // The Alt keys press their buttons and leave the focus, the typing and the order history
+    // in the order box.
+    void atajosDesdeLaCajaDeOrdenes() {
+        Juego &juego = entrarAlJuego();
+        QLineEdit *caja = control<QLineEdit>(juego, "text1");
+        QTRY_COMPARE(QApplication::focusWidget(), caja);
+        auto lugar = [&] { return juego.partida().estado().Lugar; };
+        QTest::keyClick(caja, Qt::Key_Up, Qt::AltModifier);
+        QCOMPARE(lugar(), Cuarto);
+        QTest::keyClick(caja, Qt::Key_Left, Qt::AltModifier);
+        QCOMPARE(lugar(), Comedor);
+        QTest::keyClick(caja, Qt::Key_Right, Qt::AltModifier);
+        QCOMPARE(lugar(), Cuarto);
+        QTest::keyClick(caja, Qt::Key_Down, Qt::AltModifier);
+        QCOMPARE(lugar(), Entrada);
+        QTest::keyClick(caja, Qt::Key_Down, Qt::AltModifier);
+        QCOMPARE(lugar(), Cercanias);
+        QTest::keyClick(caja, Qt::Key_Up, Qt::AltModifier); // no way on from here
+        QCOMPARE(lugar(), Cercanias);
+        oido();
+        QTest::keyClick(caja, Qt::Key_V, Qt::AltModifier);
+        QCOMPARE(oido().value(0).section(u'\n', 0, 0),
+                 QString::fromUtf8(Sitios[Cercanias].vista[0]));
+        QTest::keyClick(caja, Qt::Key_I, Qt::AltModifier);
+        QCOMPARE(oido(), QStringList{"Inventario: "});
+        QCOMPARE(QApplication::focusWidget(), caja);
+
+        ordenar(juego, QStringLiteral("mirar monumento"));
+        teclear(caja, QStringLiteral("co"));
+        QTest::keyClick(caja, Qt::Key_Up);
+        QCOMPARE(caja->text(), QStringLiteral("mirar monumento"));
+        QTest::keyClick(caja, Qt::Key_Down);
+        QCOMPARE(caja->text(), QStringLiteral("co"));
+
+        QTest::keyClick(caja, Qt::Key_M, Qt::AltModifier);
+        QCOMPARE(ventanas(true), QStringList{"Menu"});
+
+        // Every key is named on its button and in the help.
+        const QString ayuda = descripcion(control(Ventanas::introAyuda(), "Label1"));
+        for (const char *b :
+             {"PaLante", "Patras", "Derecha", "Izquierda", "Ver", "Inventario", "PalMenu"}) {
+            const QString tecla = descripcion(control(juego, b));
+            QVERIFY2(tecla.startsWith(QLatin1String("Alt + ")), b);
+            QVERIFY2(ayuda.contains(tecla + u':'), b);
+        }
+    }
+
+    // After a move the focus stays on the button pressed while it is still there, else goes to
+    // the order box; never to another button, which a second Space would press.
+    void elFocoTrasMoverse() {
+        Juego &juego = entrarAlJuego();
+        auto lugar = [&] { return juego.partida().estado().Lugar; };
+        QWidget *caja = control(juego, "text1");
+        QWidget *palante = control(juego, "PaLante");
+        palante->setFocus();
+        QTest::keyClick(palante, Qt::Key_Space);
+        QCOMPARE(lugar(), Cuarto);
+        QCOMPARE(QApplication::focusWidget(), caja);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(lugar(), Cuarto);
+
+        QWidget *izquierda = control(juego, "Izquierda");
+        izquierda->setFocus();
+        for (qint16 siguiente : {Comedor, Jardin, Parque}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+            QCOMPARE(lugar(), siguiente);
+            QCOMPARE(QApplication::focusWidget(), siguiente == Parque ? caja : izquierda);
+        }
+    }
+
     // What a listener hears for what is only seen.
     void loQueSoloSeVe() {
         Juego &juego = entrarAlJuego();
