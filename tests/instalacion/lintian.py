@@ -5,8 +5,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 """Runs lintian, pedantic, on the package instalacion.paquete built: no tag of any level may be
-left, except those the package overrides, and every override says why on the comment line above
-it. Exits 77 (skipped) where lintian is not installed.
+left, except those the package overrides, and every override says why in one comment line right
+above it. Exits 77 (skipped) where lintian is not installed.
 
 usage: lintian.py LISTO OVERRIDES"""
 
@@ -20,15 +20,16 @@ OMITIDA = 77
 
 
 def anulaciones_sin_motivo():
-    """Override lines whose line above is not a comment of their own."""
+    """Override lines whose line above is not a one-line comment of their own."""
     with open(anulaciones, encoding="utf-8") as f:
         lineas = [l.rstrip("\n") for l in f]
     sin_motivo = []
     for i, linea in enumerate(lineas):
         if linea.strip() and not linea.startswith("#"):
             anterior = lineas[i - 1] if i > 0 else ""
+            antes = lineas[i - 2] if i > 1 else ""
             motivo = anterior.startswith("#") and "SPDX-" not in anterior
-            if not motivo or len(anterior.strip("# ")) < 10:
+            if not motivo or len(anterior.strip("# ")) < 10 or antes.startswith("#"):
                 sin_motivo.append(linea)
     return sin_motivo
 
