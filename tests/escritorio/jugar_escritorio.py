@@ -6,7 +6,7 @@
 
 """Plays the real jubo on a virtual X display as a person would: real mouse clicks and key
 presses through xdotool, and everything read back through the accessibility bus (AT-SPI), as a
-screen reader reads it. It runs on a private desktop of its own (scripts/escritorio.py): Xvfb, a
+screen reader reads it, with what a screen reader is told as the game goes on. It runs on a private desktop of its own (scripts/escritorio.py): Xvfb, a
 D-Bus session where the accessibility bus starts, and a PulseAudio null sink.
 
 Usage: jugar_escritorio.py path/to/jubo
@@ -29,6 +29,7 @@ PLAZO = 20.0  # seconds to wait for anything to appear on screen
 JUBO = os.path.abspath(sys.argv[1])
 ESC = None  # the private desktop everything here runs on
 pyatspi = None  # imported once this process is on that desktop's buses
+GLib = None
 
 
 def esperar(condicion, que, plazo=PLAZO):
@@ -58,6 +59,62 @@ def todos(raiz):
             continue
         yield a
         pila.extend(a[i] for i in range(a.childCount - 1, -1, -1))
+
+
+class Oido:
+    """What a screen reader is told while the focus stays put, and where the focus goes, from
+    the accessibility bus's events. A notification's text is spoken when the notification comes
+    up (object:state-changed:showing; Orca 43 speaks nothing else of it), so that is what is
+    recorded, with each control that takes the focus."""
+
+    def __init__(self):
+        self.dichos = []
+        self.focos = []
+        self.tipos = ("object:state-changed:showing", "object:state-changed:focused")
+        pyatspi.Registry.registerEventListener(self._anotar, *self.tipos)
+
+    def _anotar(self, e):
+        try:
+            if not e.detail1:
+                return
+            if e.type.startswith("object:state-changed:showing"):
+                if e.source.getRole() == pyatspi.ROLE_NOTIFICATION:
+                    self.dichos.append(e.source.name)
+            else:
+                self.focos.append(e.source.name)
+        except Exception:
+            pass  # a control gone by the time its event is read
+
+    @staticmethod
+    def _recibir():
+        # The bus's events come in through GLib's main loop, which nothing else here runs.
+        contexto = GLib.MainContext.default()
+        while contexto.pending():
+            contexto.iteration(False)
+
+    def oye(self, esperado):
+        """Waits until esperado has been said, and checks that it was the only thing said since
+        the last call, and said once."""
+        esperar(lambda: (self._recibir(), esperado in self.dichos)[1],
+                lambda: f"que se diga {esperado!r} (dicho: {self.dichos!r})")
+        dichos, self.dichos = self.dichos, []
+        comprobar(dichos == [esperado], f"se dijo {dichos!r} en vez de {esperado!r}")
+
+    def calla(self):
+        """Nothing has been said since the last call (given a moment to arrive)."""
+        time.sleep(0.5)
+        self._recibir()
+        dichos, self.dichos = self.dichos, []
+        comprobar(dichos == [], f"se dijo {dichos!r} sin motivo")
+
+    def enfocados(self):
+        """The controls that took the focus since the last call."""
+        self._recibir()
+        focos, self.focos = self.focos, []
+        return focos
+
+    def cerrar(self):
+        pyatspi.Registry.deregisterEventListener(self._anotar, *self.tipos)
 
 
 class Jubo:
@@ -158,25 +215,17 @@ class Jubo:
     def boton(self, ventana, nombre):
         self.clic(self.control(ventana, pyatspi.ROLE_PUSH_BUTTON, nombre))
 
-    def orden(self, juego, texto):
+    def orden(self, juego, texto, clic=True):
+        """Types an order and Enter; clicks the order box first if it has not the focus, or
+        without clic fails then: a keyboard player never had to move it back."""
         caja = self.control(juego, pyatspi.ROLE_TEXT, "Orden")
         if not enfocado(caja):
+            comprobar(clic, "la caja de órdenes ha perdido el foco")
             self.clic(caja)
             esperar(lambda: enfocado(caja), "el foco en la caja de órdenes")
-        for intento in (1, 2, 3):
-            xdotool("type", "--delay", "25", texto)
-            try:
-                esperar(lambda: self.texto(caja) == texto,
-                        lambda: f"«{texto}» escrito en la caja (hay «{self.texto(caja)}»)",
-                        plazo=PLAZO if intento == 3 else 5)
-                break
-            except Fallo:
-                if intento == 3:
-                    raise
-                # xdotool types a letter missing from the keyboard map (ó) by remapping a key
-                # for it; now and then the program reads that key before the new map and the
-                # letter is lost. That is the tool, not the game: type the order again.
-                xdotool("key", "ctrl+a", "BackSpace")
+        xdotool("type", "--delay", "25", texto)
+        esperar(lambda: self.texto(caja) == texto,
+                lambda: f"«{texto}» escrito en la caja (hay «{self.texto(caja)}»)")
         xdotool("key", "Return")
 
     @staticmethod
@@ -211,7 +260,20 @@ def comprobar(condicion, que):
         raise Fallo(que)
 
 
-def partida_completa(cerrando=False):
+ENTRADA = "Entrada. Salidas: Pa' Lante; Pa' Tras."
+CUARTO = "Cuarto. Salidas: Pa' Tras; Pa' Ca, a la izquierda."
+COMEDOR = "Comedor. Salidas: Pa' ya, a la derecha; Pa' Ca, a la izquierda."
+JARDIN = "Jardín. Salidas: Pa' ya, a la derecha; Pa' Ca, a la izquierda."
+PARQUE = "Parque. Salidas: Pa' ya, a la derecha."
+CERCANIAS = "Cercanías. Salidas: Pa' Tras."
+PISTA = "¡Capullo, la bomba está en el coche!"
+
+
+def partida_completa(teclado=False):
+    """From the menu to the ending, hearing what a screen reader is told: every reply, every
+    place and the hint, once each. With teclado, by keyboard alone (Enter on the focused
+    buttons, the Alt keys), and the focus never leaves the order box in the game."""
+    oido = Oido()
     j = Jubo()
     try:
         menu = j.ventana("Menú principal")
@@ -220,47 +282,77 @@ def partida_completa(cerrando=False):
         esperar(lambda: enfocado(eljuego), "el foco en el botón Juego")
         capturar(menu, "Menu")
 
-        j.boton(menu, "Juego")
+        if teclado:
+            xdotool("key", "Return")
+        else:
+            j.boton(menu, "Juego")
         juego = j.ventana("Las rozozerad der Jubo")
         esperar(lambda: j.visibles() == ["Las rozozerad der Jubo"], "solo la ventana del juego")
         caja = j.control(juego, pyatspi.ROLE_TEXT, "Orden")
         esperar(lambda: enfocado(caja), "el foco en la caja de órdenes")
+        # The window itself tells where the player is, as it comes up.
+        comprobar(juego.description == ENTRADA, f"la ventana dice {juego.description!r}")
         botones = {n: j.control(juego, pyatspi.ROLE_PUSH_BUTTON, n)
                    for n in ("Pa' Lante", "Pa' Tras", "Pa' ya, a la derecha", "Pa' Ca, a la izquierda")}
         comprobar([n for n, b in botones.items() if visible(b)] == ["Pa' Lante", "Pa' Tras"],
                   "en la entrada solo Pa' Lante y Pa' Tras")
-        pista = j.control(juego, pyatspi.ROLE_LABEL, "¡Capullo, la bomba está en el coche!")
+        pista = j.control(juego, pyatspi.ROLE_LABEL, PISTA)
         comprobar(not visible(pista), "la pista oculta al empezar")
         capturar(juego, "Juego")
+        oido.calla()
+        oido.enfocados()
 
-        j.boton(juego, "Ver")
-        j.esperar_lineas(juego, ["Es la  entrada a la casa der Gorvil, alias 'Er Bolco'. Por "
-                                 "esta zona tié que haber una bomba escondia"])
+        def pulsar(boton, tecla):
+            if teclado:
+                xdotool("key", tecla)
+            else:
+                j.boton(juego, boton)
+
+        def orden(texto):
+            j.orden(juego, texto, clic=not teclado)
+
+        pulsar("Ver", "alt+v")
+        ver = "Es la  entrada a la casa der Gorvil, alias 'Er Bolco'. Por esta zona tié que haber " \
+              "una bomba escondia"
+        j.esperar_lineas(juego, [ver])
+        oido.oye(ver)
         dibujo = lambda: [a.name for a in todos(juego) if a.getRole() == pyatspi.ROLE_IMAGE]
-        j.boton(juego, "Pa' Lante")
+        pulsar("Pa' Lante", "alt+Up")
         esperar(lambda: dibujo() == ["Cuarto"], "el dibujo del cuarto")
-        j.orden(juego, "coger mazo")
+        oido.oye(CUARTO)
+        orden("coger mazo")
         j.esperar_lineas(juego, ["Vale, ya tengo el mazo"])
-        j.orden(juego, "mirar el cajón")
-        j.esperar_lineas(juego, ["¡Coño!, no había visto que aparte del mazo, había un clavo, "
-                                 "lo cogeré ..."])
-        j.boton(juego, "Pa' Ca, a la izquierda")
+        oido.oye("Vale, ya tengo el mazo")
+        orden("mirar el cajón")
+        cajon = "¡Coño!, no había visto que aparte del mazo, había un clavo, lo cogeré ..."
+        j.esperar_lineas(juego, [cajon])
+        oido.oye(cajon)
+        pulsar("Pa' Ca, a la izquierda", "alt+Left")
         esperar(lambda: dibujo() == ["Comedor"], "el dibujo del comedor")
-        j.boton(juego, "Pa' Ca, a la izquierda")
+        oido.oye(COMEDOR)
+        pulsar("Pa' Ca, a la izquierda", "alt+Left")
         esperar(lambda: dibujo() == ["Jardín"], "el dibujo del jardín")
-        j.orden(juego, "sacar arena")
-        j.esperar_lineas(juego, ["¡Coño!, hay enterrao un destornillador aquí, joé, que sitio "
-                                 "más extraño para guardar algo, ¿no?"])
-        j.orden(juego, "coger destornillador")
+        oido.oye(JARDIN)
+        orden("sacar arena")
+        arena = "¡Coño!, hay enterrao un destornillador aquí, joé, que sitio más extraño para " \
+                "guardar algo, ¿no?"
+        j.esperar_lineas(juego, [arena])
+        oido.oye(arena)
+        orden("coger destornillador")
         j.esperar_lineas(juego, ["Pos vale, ya tengo el destornillador"])
-        j.boton(juego, "Pa' Ca, a la izquierda")
+        oido.oye("Pos vale, ya tengo el destornillador")
+        pulsar("Pa' Ca, a la izquierda", "alt+Left")
         esperar(lambda: dibujo() == ["Parque"], "el dibujo del parque")
-        j.orden(juego, "usar destornillador tornillo")
-        j.boton(juego, "Pa' Ver lo que tienes")
-        j.esperar_lineas(juego, ["Inventario: ", "- Destornillador", "- Tornillo", "- Clavo",
-                                 "- Mazo"])
+        oido.oye(PARQUE)
+        orden("usar destornillador tornillo")
+        oido.oye("Perfesto, ya tengo el tornillo")
+        pulsar("Pa' Ver lo que tienes", "alt+i")
+        inventario = ["Inventario: ", "- Destornillador", "- Tornillo", "- Clavo", "- Mazo"]
+        j.esperar_lineas(juego, inventario)
+        oido.oye("\n".join(inventario))
         # Up recalls the last order, Down brings back the empty box.
-        j.clic(caja)
+        if not teclado:
+            j.clic(caja)
         xdotool("key", "Up")
         esperar(lambda: j.texto(caja) == "usar destornillador tornillo", "la orden anterior")
         xdotool("key", "Up")
@@ -268,45 +360,70 @@ def partida_completa(cerrando=False):
         xdotool("key", "Down", "Down")
         esperar(lambda: j.texto(caja) == "", "la caja vacía otra vez")
 
-        for _ in range(3):
-            j.boton(juego, "Pa' ya, a la derecha")
-        esperar(lambda: dibujo() == ["Cuarto"], "de vuelta en el cuarto")
-        j.boton(juego, "Pa' Tras")
+        for sitio, dicho in (("Jardín", JARDIN), ("Comedor", COMEDOR), ("Cuarto", CUARTO)):
+            pulsar("Pa' ya, a la derecha", "alt+Right")
+            esperar(lambda: dibujo() == [sitio], f"de vuelta en {sitio}")
+            oido.oye(dicho)
+        pulsar("Pa' Tras", "alt+Down")
         esperar(lambda: dibujo() == ["Entrada"], "de vuelta en la entrada")
-        j.boton(juego, "Pa' Tras")
+        oido.oye(ENTRADA)
+        pulsar("Pa' Tras", "alt+Down")
         esperar(lambda: dibujo() == ["Cercanías"], "las cercanías")
+        oido.oye(CERCANIAS)
         comprobar([n for n, b in botones.items() if visible(b)] == ["Pa' Tras"],
                   "en las cercanías solo Pa' Tras")
-        j.orden(juego, "usar tornillo destornillador monumento")
+        orden("usar tornillo destornillador monumento")
         esperar(lambda: visible(pista), "la pista a la vista")
+        oido.oye(PISTA + "\n¡Coño!, er 'Bolco' ha dejao un mensaje ...")
         capturar(juego, "Juego-pista")
+        if teclado:
+            focos = oido.enfocados()
+            comprobar(set(focos) <= {"Orden"}, f"el foco pasó por {focos}")
 
-        # To the menu and back: everything is as it was.
+        # To the menu and back: everything is as it was, and nothing is said again.
         lineas = j.lineas(juego)
-        j.boton(juego, "Pal' Menú")
+        pulsar("Pal' Menú", "alt+m")
         menu = j.ventana("Menú principal")
         esperar(lambda: j.visibles() == ["Menú principal"], "solo el menú")
-        j.boton(menu, "Juego")
+        if teclado:
+            esperar(lambda: enfocado(eljuego), "el foco en el botón Juego otra vez")
+            xdotool("key", "KP_Enter")
+        else:
+            j.boton(menu, "Juego")
         juego = j.ventana("Las rozozerad der Jubo")
         esperar(lambda: visible(pista), "la pista sigue a la vista")
         comprobar(j.lineas(juego) == lineas and dibujo() == ["Cercanías"], "el juego sigue igual")
+        comprobar(juego.description == CERCANIAS + "\n" + PISTA,
+                  f"la ventana dice {juego.description!r}")
+        oido.calla()
+        esperar(lambda: enfocado(caja), "el foco en la caja de órdenes otra vez")
+        oido.enfocados()
 
-        j.boton(juego, "Pa' Tras")
+        pulsar("Pa' Tras", "alt+Down")
         esperar(lambda: not visible(pista), "la pista oculta al cambiar de sitio")
-        j.orden(juego, "usar mazo clavo coche")
+        oido.oye(ENTRADA)
+        orden("usar mazo clavo coche")
         final = j.ventana("Final")
         esperar(lambda: j.visibles() == ["Final"], "solo la ventana final")
         j.control(final, pyatspi.ROLE_LABEL, "¡¡Enhorabuena, te has pasado el juego!!")
         boton_final = j.control(final, pyatspi.ROLE_PUSH_BUTTON, "Final")
         esperar(lambda: enfocado(boton_final), "el foco en el botón Final")
+        # Read with the focused button as the window comes up: both texts of the ending.
+        comprobar(boton_final.description.startswith("¡¡Enhorabuena, te has pasado el juego!!\n"
+                                                     "Gracias a la extremada inteligencia"),
+                  f"el botón Final dice {boton_final.description!r}")
+        if teclado:
+            focos = oido.enfocados()
+            comprobar(focos == ["Final"], f"el foco pasó por {focos}")
         capturar(final, "Sacabo")
-        if cerrando:
-            j.cerrar_ventana("Final")
+        if teclado:
+            xdotool("key", "Return")
         else:
-            j.clic(boton_final)
+            j.cerrar_ventana("Final")
         codigo = j.termina()
         comprobar(codigo == 0, f"jubo acaba con estado {codigo}")
     finally:
+        oido.cerrar()
         j.cerrar()
 
 
@@ -350,15 +467,24 @@ def intro_y_vuelta():
     j = Jubo()
     try:
         menu = j.ventana("Menú principal")
-        j.boton(menu, "Intro / Ayuda")
+        eljuego = j.control(menu, pyatspi.ROLE_PUSH_BUTTON, "Juego")
+        esperar(lambda: enfocado(eljuego), "el foco en el botón Juego")
+        xdotool("key", "Tab")
+        boton_intro = j.control(menu, pyatspi.ROLE_PUSH_BUTTON, "Intro / Ayuda")
+        esperar(lambda: enfocado(boton_intro), "el foco en el botón Intro / Ayuda")
+        xdotool("key", "Return")
         intro = j.ventana("Intro / Ayuda")
         esperar(lambda: j.visibles() == ["Intro / Ayuda"], "solo la intro")
         j.control(intro, pyatspi.ROLE_PANEL, "Introducción")
         j.control(intro, pyatspi.ROLE_PANEL, "Ayuda")
         volver = j.control(intro, pyatspi.ROLE_PUSH_BUTTON, "Volver")
         esperar(lambda: enfocado(volver), "el foco en Volver")
+        # Read with the focused button as the window comes up: the help, the story, the keys.
+        for trozo in ("Ayuda: Aventura conversacional.", "Introducción: Dorli Vánez",
+                      "Alt + flecha arriba: Pa' Lante."):
+            comprobar(trozo in volver.description, f"Volver no dice {trozo!r}")
         capturar(intro, "IntroAyuda")
-        j.clic(volver)
+        xdotool("key", "Return")
         j.ventana("Menú principal")
         esperar(lambda: j.visibles() == ["Menú principal"], "solo el menú otra vez")
         # Closing the intro ends the program at once: no farewell, although the menu exists.
@@ -395,8 +521,8 @@ def sonido():
 
 
 PRUEBAS = [
-    ("partida completa hasta el final", partida_completa),
-    ("partida completa, cerrando la ventana final", lambda: partida_completa(cerrando=True)),
+    ("partida completa con el ratón, cerrando la ventana final", partida_completa),
+    ("partida completa con el teclado, oyendo lo que dice", lambda: partida_completa(teclado=True)),
     ("Intro / Ayuda, vuelta al menú y cerrarla", intro_y_vuelta),
     ("Salir del menú", lambda: despedida("Salir", "Gracias por jugar")),
     ("Escape con una orden a medias", lambda: despedida("Escape",
@@ -408,11 +534,12 @@ PRUEBAS = [
 
 
 def main():
-    global ESC, pyatspi
+    global ESC, pyatspi, GLib
     fallos = 0
     with escritorio.Escritorio(con_sonido=True, con_bus=True) as ESC:
         ESC.usar_aqui()
         pyatspi = importlib.import_module("pyatspi")  # it reads the display and bus at import
+        GLib = importlib.import_module("gi.repository.GLib")
         for nombre, prueba in PRUEBAS:
             inicio = time.monotonic()
             try:
