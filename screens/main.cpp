@@ -36,17 +36,30 @@ bool hayEscritorio(int argc, char **argv) {
 }
 
 // While Qt looks for a display, its messages are held back: a display that cannot be opened ends
-// the program with one plain line and an error status, instead of an abort and a core dump. If
-// the program ends some other way before the display is up, what was held back is shown then.
+// the program with one plain line naming the first reason Qt gave, and an error status, instead
+// of an abort and a core dump. If the program ends some other way before the display is up, what
+// was held back is shown then.
 QByteArray &retenidos() {
     static QByteArray r;
     return r;
 }
+// The first thing the platform layer (categories qt.qpa.*) said: why no display could be had.
+QString &razon() {
+    static QString r;
+    return r;
+}
 bool arrancando = true;
 
-void mensajesDeArranque(QtMsgType tipo, const QMessageLogContext &, const QString &texto) {
+void mensajesDeArranque(QtMsgType tipo, const QMessageLogContext &contexto, const QString &texto) {
+    const QString primeraLinea = texto.section(QLatin1Char('\n'), 0, 0).trimmed();
+    if (razon().isEmpty() && contexto.category && std::strncmp(contexto.category, "qt.qpa", 6) == 0)
+        razon() = primeraLinea;
     if (tipo == QtFatalMsg) {
-        std::fputs(SinPantalla, stderr);
+        const QString linea =
+            QStringLiteral("jubo: no se puede abrir una pantalla gráfica (Qt: %1); para jugar en "
+                           "un terminal usa jubo-texto\n")
+                .arg(razon().isEmpty() ? primeraLinea : razon());
+        std::fputs(linea.toLocal8Bit().constData(), stderr);
         std::fflush(stderr);
         std::_Exit(1);
     }

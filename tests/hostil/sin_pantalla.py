@@ -5,7 +5,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 """jubo where no display can be had, in every way we know: each time one line on stderr that says
-so, exit status 1, killed by no signal and no core file left behind.
+so and names the reason (a missing variable, or what Qt said), exit status 1, killed by no signal
+and no core file left behind.
 
 Usage: sin_pantalla.py <jubo>
 """
@@ -18,16 +19,18 @@ import tempfile
 jubo = os.path.abspath(sys.argv[1])
 base = {k: v for k, v in os.environ.items()
         if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR")}
+# Each case with what its line must name: the missing variable, or the reason Qt gave.
 casos = {
-    "sin DISPLAY": (base, []),
-    "DISPLAY inalcanzable": (dict(base, DISPLAY=":4093"), []),
-    "plataforma xcb sin servidor": (dict(base, QT_QPA_PLATFORM="xcb", DISPLAY=":4093"), []),
-    "plataforma que no existe": (dict(base, QT_QPA_PLATFORM="nada"), []),
-    "-platform que no existe": (base, ["-platform", "nada"]),
-    "wayland sin compositor": (dict(base, QT_QPA_PLATFORM="wayland", WAYLAND_DISPLAY="/nada/w"), []),
-    "DISPLAY mal escrito": (dict(base, DISPLAY=":abc"), []),
-    "DISPLAY de otra máquina": (dict(base, DISPLAY="nohay.invalid:0"), []),
-    "DISPLAY vacío": (dict(base, DISPLAY=""), []),
+    "sin DISPLAY": (base, [], "DISPLAY"),
+    "DISPLAY inalcanzable": (dict(base, DISPLAY=":4093"), [], ":4093"),
+    "plataforma xcb sin servidor": (dict(base, QT_QPA_PLATFORM="xcb", DISPLAY=":4093"), [], ":4093"),
+    "plataforma que no existe": (dict(base, QT_QPA_PLATFORM="bogus"), [], '"bogus"'),
+    "-platform que no existe": (base, ["-platform", "nada"], '"nada"'),
+    "wayland sin compositor": (dict(base, QT_QPA_PLATFORM="wayland", WAYLAND_DISPLAY="/nada/w"), [],
+                               "wayland"),
+    "DISPLAY mal escrito": (dict(base, DISPLAY=":abc"), [], ":abc"),
+    "DISPLAY de otra máquina": (dict(base, DISPLAY="nohay.invalid:0"), [], "nohay.invalid:0"),
+    "DISPLAY vacío": (dict(base, DISPLAY=""), [], "DISPLAY"),
 }
 
 
@@ -37,14 +40,15 @@ def permitir_core():
 
 
 fallos = 0
-for nombre, (entorno, argumentos) in casos.items():
+for nombre, (entorno, argumentos, razon) in casos.items():
     with tempfile.TemporaryDirectory() as cwd:
         r = subprocess.run([jubo, *argumentos], env=entorno, cwd=cwd, capture_output=True,
                            text=True, timeout=60, preexec_fn=permitir_core)
         cores = [f for f in os.listdir(cwd) if f.startswith("core")]
     lineas = [l for l in r.stderr.splitlines() if l.strip()]
     bien = (r.returncode == 1 and len(lineas) == 1 and lineas[0].startswith("jubo:")
-            and "pantalla" in lineas[0] and r.stdout == "" and not cores)
+            and "pantalla" in lineas[0] and razon in lineas[0]
+            and ("DISPLAY" in lineas[0]) == (razon == "DISPLAY") and r.stdout == "" and not cores)
     print(f"{'ok' if bien else 'MAL'}: {nombre}: estado {r.returncode}, stderr {lineas!r}, "
           f"cores {cores!r}")
     fallos += not bien
