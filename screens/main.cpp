@@ -9,20 +9,113 @@
 #include "Ventanas.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
 namespace {
 
-const char *const SinPantalla =
+// Exit statuses besides 0: no display could be had (or it was lost, which Qt itself ends with 1)
+// or the help could not be written, and a command line that does not hold.
+constexpr int Fallo = 1;
+constexpr int OpcionesMalas = 2;
+
+const char *const Ayuda =
+    "Uso: jubo [opciones]\n"
+    "Las rozozerad der Jubo, aventura conversacional: busca la bomba de Er Bolco escribiendo\n"
+    "órdenes (MIRAR COCHE) y moviéndote con los botones de dirección.\n"
+    "\n"
+    "Opciones:\n"
+    "  -h, --ayuda, --help  muestra esta ayuda y termina\n"
+    "  -v, --version        muestra la versión y termina\n"
+    "También valen las de todo programa Qt, como -platform, -display, -geometry, -style\n"
+    "o -reverse. Para jugar en un terminal, jubo-texto.\n"
+    "\n"
+    "Sale con 0 al acabar la partida, 1 si no puede abrir una pantalla gráfica o la pierde,\n"
+    "2 si las opciones no valen.\n";
+
+const char *const Version = "jubo (Las rozozerad der Jubo) " JUBO_VERSION "\n"
+                            "Licencia GPL-3.0-or-later: puedes cambiarlo y compartirlo.\n";
+
+const char *const FaltaPantalla =
     "jubo: no se puede abrir una pantalla gráfica (¿falta DISPLAY o WAYLAND_DISPLAY?); "
     "para jugar en un terminal usa jubo-texto\n";
 
-bool pideOtraPlataforma(int argc, char **argv) {
+const QCommandLineOption OpcionAyuda(QStringList{QStringLiteral("h"), QStringLiteral("ayuda"),
+                                                 QStringLiteral("help")});
+const QCommandLineOption OpcionVersion(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+
+// Qt programs take -option and --option alike.
+void preparar(QCommandLineParser &lector) {
+    lector.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    lector.addOptions({OpcionAyuda, OpcionVersion});
+}
+
+// The argument the player wrote for an option name: "-x", "--ayda".
+QString escrita(const QStringList &argumentos, const QString &nombre) {
+    for (const QString &a : argumentos.mid(1)) {
+        if (a == QLatin1String("--"))
+            break;
+        QString n = a.section(QLatin1Char('='), 0, 0);
+        const QString escrito = n;
+        while (n.startsWith(QLatin1Char('-')))
+            n.remove(0, 1);
+        if (a.startsWith(QLatin1Char('-')) && n == nombre)
+            return escrito;
+    }
+    return QStringLiteral("--") + nombre;
+}
+
+// What is wrong with the arguments Qt has left, in one line naming it; empty if nothing is.
+QString problema(const QStringList &argumentos) {
+    QCommandLineParser lector;
+    preparar(lector);
+    const bool bien = lector.parse(argumentos);
+    const QString pista = QStringLiteral(" (--ayuda dice cuáles hay)");
+    if (!lector.unknownOptionNames().isEmpty())
+        return QStringLiteral("opción desconocida: ") +
+               escrita(argumentos, lector.unknownOptionNames().constFirst()) + pista;
+    if (!bien) { // the one other failure: a value given to an option that takes none
+        for (const QString &a : argumentos.mid(1))
+            if (a.startsWith(QLatin1Char('-')) && a.contains(QLatin1Char('=')))
+                return a.section(QLatin1Char('='), 0, 0) + QStringLiteral(" no lleva valor") +
+                       pista;
+    }
+    if (!lector.positionalArguments().isEmpty())
+        return QStringLiteral("argumento de más: ") + lector.positionalArguments().constFirst() +
+               pista;
+    return {};
+}
+
+// --help and --version need no display, so they are answered before Qt looks for one; the
+// arguments are Qt's as well as ours then, so only these two are looked at. True if answered.
+bool contestarSinPantalla(int argc, char **argv) {
+    QStringList argumentos;
+    for (int i = 0; i < argc; ++i)
+        argumentos << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser lector;
+    preparar(lector);
+    // Options Qt will take are unknown here; any other failure is told once Qt has had its turn.
+    if (!lector.parse(argumentos) && lector.unknownOptionNames().isEmpty())
+        return false;
+    const char *texto = lector.isSet(OpcionAyuda)     ? Ayuda
+                        : lector.isSet(OpcionVersion) ? Version
+                                                      : nullptr;
+    if (!texto)
+        return false;
+    std::fputs(texto, stdout);
+    return true;
+}
+
+// -platform or -display on the command line, in either spelling.
+bool nombraPantalla(int argc, char **argv) {
     for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)
-            return true;
+        for (const char *opcion : {"platform", "display"})
+            if (argv[i][0] == '-' &&
+                std::strcmp(argv[i] + (argv[i][1] == '-' ? 2 : 1), opcion) == 0)
+                return true;
     return false;
 }
 
@@ -31,7 +124,7 @@ bool hayEscritorio(int argc, char **argv) {
         const char *v = std::getenv(variable);
         return v && *v;
     };
-    return definida("QT_QPA_PLATFORM") || pideOtraPlataforma(argc, argv) || definida("DISPLAY") ||
+    return definida("QT_QPA_PLATFORM") || nombraPantalla(argc, argv) || definida("DISPLAY") ||
            definida("WAYLAND_DISPLAY");
 }
 
@@ -61,7 +154,7 @@ void mensajesDeArranque(QtMsgType tipo, const QMessageLogContext &contexto, cons
                 .arg(razon().isEmpty() ? primeraLinea : razon());
         std::fputs(linea.toLocal8Bit().constData(), stderr);
         std::fflush(stderr);
-        std::_Exit(1);
+        std::_Exit(Fallo);
     }
     retenidos() += texto.toLocal8Bit() + '\n';
 }
@@ -74,9 +167,15 @@ void soltarRetenidos() {
 } // namespace
 
 int main(int argc, char **argv) {
+    if (contestarSinPantalla(argc, argv)) {
+        if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+            return 0;
+        std::fprintf(stderr, "jubo: no se puede escribir la salida: %s\n", std::strerror(errno));
+        return Fallo;
+    }
     if (!hayEscritorio(argc, argv)) {
-        std::fputs(SinPantalla, stderr);
-        return 1;
+        std::fputs(FaltaPantalla, stderr);
+        return Fallo;
     }
     std::atexit(soltarRetenidos);
     const QtMessageHandler anterior = qInstallMessageHandler(mensajesDeArranque);
@@ -85,6 +184,13 @@ int main(int argc, char **argv) {
     arrancando = false;
     std::fputs(retenidos().constData(), stderr);
 
+    // Qt has taken its own options out of the arguments: what is left must be ours.
+    if (const QString p = problema(QCoreApplication::arguments()); !p.isEmpty()) {
+        std::fputs(("jubo: " + p + u'\n').toLocal8Bit().constData(), stderr);
+        return OpcionesMalas;
+    }
+
+    QCoreApplication::setApplicationVersion(QStringLiteral(JUBO_VERSION));
     Disposicion::prepararAplicacion();
     Ventanas::mostrar(Ventanas::menu());
     return aplicacion.exec();
