@@ -39,8 +39,11 @@ void prepararVentana(QWidget *ventana, const QString &titulo, int ancho, int alt
     ventana->setFixedSize(px(ancho), px(alto));
     ventana->setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     if (const QScreen *pantalla = QGuiApplication::primaryScreen()) {
+        // Centred; on a screen too small for it (or scaled up), its top-left corner and title
+        // bar stay in sight.
         const QRect zona = pantalla->availableGeometry();
-        ventana->move(zona.center() - QPoint(px(ancho) / 2, px(alto) / 2));
+        const QPoint centrada = zona.center() - QPoint(px(ancho) / 2, px(alto) / 2);
+        ventana->move(std::max(centrada.x(), zona.left()), std::max(centrada.y(), zona.top()));
     }
 }
 

@@ -25,7 +25,8 @@ constexpr int px(int twips) {
 // Place a control at left, top, width, height given in twips.
 void colocar(QWidget *w, int izquierda, int arriba, int ancho, int alto);
 
-// Fixed client area in twips and the caption, centred on the screen; the icon is the program's.
+// Fixed client area in twips and the caption, centred on the screen but never past its top or
+// left edge; the icon is the program's.
 void prepararVentana(QWidget *ventana, const QString &titulo, int ancho, int alto);
 
 // "MS Sans Serif" at the same point size, in the sans-serif we ship with: Liberation Sans.
