@@ -1,0 +1,54 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Las rozozerad der Jubo
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "Estado.h"
+#include "Sitios.h"
+
+#include <utility>
+
+// What holds in every game, at every step: checked on every state the state-space test reaches
+// and on every step the game fuzzer takes.
+
+// The first rule the step from antes to ahora breaks, or null if it keeps them all: the place is
+// one of the six and changes only along the map, flags are 0 or 1 and never go back to 0, and the
+// objects come in the order of the one chain of progress.
+inline const char *reglaRota(const Estado &antes, const Estado &ahora) {
+    if (!lugarValido(ahora.Lugar))
+        return "Lugar fuera de 0..5";
+    for (Bandera b : TodasLasBanderas) {
+        if (ahora.*b != 0 && ahora.*b != 1)
+            return "bandera distinta de 0 y 1";
+        if (antes.*b > ahora.*b)
+            return "bandera que vuelve a 0";
+    }
+    auto implica = [](qint16 a, qint16 b) { return a != 1 || b == 1; };
+    const std::pair<bool, const char *> cadena[] = {
+        {implica(ahora.TieneMazo, ahora.MazoCogido) && implica(ahora.MazoCogido, ahora.TieneMazo),
+         "mazo cogido y mazo en la mano no van juntos"},
+        {implica(ahora.ClavoEncontrado, ahora.TieneMazo), "clavo encontrado sin el mazo"},
+        {implica(ahora.TieneClavo, ahora.ClavoEncontrado), "clavo sin haberlo encontrado"},
+        {implica(ahora.TieneDestornillador, ahora.DestornilladorVisto),
+         "destornillador sin haberlo visto"},
+        {implica(ahora.TieneTornillo, ahora.TieneDestornillador), "tornillo sin destornillador"},
+        {implica(ahora.MensajeLeido, ahora.TieneTornillo), "mensaje sin el tornillo"},
+    };
+    for (const auto &[cumple, que] : cadena)
+        if (!cumple)
+            return que;
+    if (ahora.Lugar != antes.Lugar) {
+        for (const Movimiento &m : Movimientos)
+            if (m.desde == antes.Lugar && m.hasta == ahora.Lugar)
+                return nullptr;
+        return "salto entre sitios que no están unidos";
+    }
+    return nullptr;
+}
+
+// Where and with what the game may be won: at the car, with the mallet, the nail and the
+// monument's message.
+inline bool puedeGanar(const Estado &e) {
+    return e.Lugar == Entrada && e.TieneMazo == 1 && e.TieneClavo == 1 && e.MensajeLeido == 1;
+}
