@@ -264,9 +264,36 @@ ENTRADA = "Entrada. Salidas: Pa' Lante; Pa' Tras."
 CUARTO = "Cuarto. Salidas: Pa' Tras; Pa' Ca, a la izquierda."
 COMEDOR = "Comedor. Salidas: Pa' ya, a la derecha; Pa' Ca, a la izquierda."
 JARDIN = "Jardín. Salidas: Pa' ya, a la derecha; Pa' Ca, a la izquierda."
-PARQUE = "Parque. Salidas: Pa' ya, a la derecha."
 CERCANIAS = "Cercanías. Salidas: Pa' Tras."
 PISTA = "¡Capullo, la bomba está en el coche!"
+IZQUIERDA, DERECHA = "Pa' Ca, a la izquierda", "Pa' ya, a la derecha"
+
+# The game from the entrance to the monument's message: what the player does (a button, or else
+# an order to type) and what the screen reader is told then.
+PARTIDA = [
+    ("Ver", "Es la  entrada a la casa der Gorvil, alias 'Er Bolco'. Por esta zona tié que haber "
+            "una bomba escondia"),
+    ("Pa' Lante", CUARTO),
+    ("coger mazo", "Vale, ya tengo el mazo"),
+    ("mirar el cajón", "¡Coño!, no había visto que aparte del mazo, había un clavo, lo cogeré ..."),
+    (IZQUIERDA, COMEDOR),
+    (IZQUIERDA, JARDIN),
+    ("sacar arena", "¡Coño!, hay enterrao un destornillador aquí, joé, que sitio más extraño "
+                    "para guardar algo, ¿no?"),
+    ("coger destornillador", "Pos vale, ya tengo el destornillador"),
+    (IZQUIERDA, "Parque. Salidas: Pa' ya, a la derecha."),
+    ("usar destornillador tornillo", "Perfesto, ya tengo el tornillo"),
+    ("Pa' Ver lo que tienes", "Inventario: \n- Destornillador\n- Tornillo\n- Clavo\n- Mazo"),
+    (DERECHA, JARDIN),
+    (DERECHA, COMEDOR),
+    (DERECHA, CUARTO),
+    ("Pa' Tras", ENTRADA),
+    ("Pa' Tras", CERCANIAS),
+    ("usar tornillo destornillador monumento", PISTA + "\n¡Coño!, er 'Bolco' ha dejao un mensaje ..."),
+]
+# The game screen's keys for its buttons.
+TECLAS = {"Ver": "alt+v", "Pa' Ver lo que tienes": "alt+i", "Pal' Menú": "alt+m",
+          "Pa' Lante": "alt+Up", "Pa' Tras": "alt+Down", DERECHA: "alt+Right", IZQUIERDA: "alt+Left"}
 
 
 def partida_completa(teclado=False):
@@ -282,74 +309,49 @@ def partida_completa(teclado=False):
         esperar(lambda: enfocado(eljuego), "el foco en el botón Juego")
         capturar(menu, "Menu")
 
-        if teclado:
-            xdotool("key", "Return")
-        else:
-            j.boton(menu, "Juego")
-        juego = j.ventana("Las rozozerad der Jubo")
-        esperar(lambda: j.visibles() == ["Las rozozerad der Jubo"], "solo la ventana del juego")
-        caja = j.control(juego, pyatspi.ROLE_TEXT, "Orden")
-        esperar(lambda: enfocado(caja), "el foco en la caja de órdenes")
+        def entrar(tecla):
+            if teclado:
+                esperar(lambda: enfocado(eljuego), "el foco en el botón Juego")
+                xdotool("key", tecla)
+            else:
+                j.boton(menu, "Juego")
+            juego = j.ventana("Las rozozerad der Jubo")
+            esperar(lambda: j.visibles() == ["Las rozozerad der Jubo"], "solo la ventana del juego")
+            esperar(lambda: enfocado(j.control(juego, pyatspi.ROLE_TEXT, "Orden")),
+                    "el foco en la caja de órdenes")
+            oido.calla()
+            oido.enfocados()
+            return juego
+
+        def hacer(accion, dicho):
+            if accion not in TECLAS:
+                j.orden(juego, accion, clic=not teclado)
+            elif teclado:
+                xdotool("key", TECLAS[accion])
+            else:
+                j.boton(juego, accion)
+            oido.oye(dicho)
+            # What is heard is what is shown: the new place's picture, or the lines in the list.
+            if ". Salidas: " in dicho:
+                esperar(lambda: dibujo() == [dicho.split(".")[0]], f"el dibujo de {dicho}")
+            else:
+                comprobar(j.lineas(juego) == dicho.removeprefix(PISTA + "\n").split("\n"),
+                          f"la lista muestra {j.lineas(juego)!r}")
+
+        juego = entrar("Return")
         # The window itself tells where the player is, as it comes up.
         comprobar(juego.description == ENTRADA, f"la ventana dice {juego.description!r}")
         botones = {n: j.control(juego, pyatspi.ROLE_PUSH_BUTTON, n)
-                   for n in ("Pa' Lante", "Pa' Tras", "Pa' ya, a la derecha", "Pa' Ca, a la izquierda")}
+                   for n in ("Pa' Lante", "Pa' Tras", DERECHA, IZQUIERDA)}
         comprobar([n for n, b in botones.items() if visible(b)] == ["Pa' Lante", "Pa' Tras"],
                   "en la entrada solo Pa' Lante y Pa' Tras")
         pista = j.control(juego, pyatspi.ROLE_LABEL, PISTA)
         comprobar(not visible(pista), "la pista oculta al empezar")
         capturar(juego, "Juego")
-        oido.calla()
-        oido.enfocados()
-
-        def pulsar(boton, tecla):
-            if teclado:
-                xdotool("key", tecla)
-            else:
-                j.boton(juego, boton)
-
-        def orden(texto):
-            j.orden(juego, texto, clic=not teclado)
-
-        pulsar("Ver", "alt+v")
-        ver = "Es la  entrada a la casa der Gorvil, alias 'Er Bolco'. Por esta zona tié que haber " \
-              "una bomba escondia"
-        j.esperar_lineas(juego, [ver])
-        oido.oye(ver)
         dibujo = lambda: [a.name for a in todos(juego) if a.getRole() == pyatspi.ROLE_IMAGE]
-        pulsar("Pa' Lante", "alt+Up")
-        esperar(lambda: dibujo() == ["Cuarto"], "el dibujo del cuarto")
-        oido.oye(CUARTO)
-        orden("coger mazo")
-        j.esperar_lineas(juego, ["Vale, ya tengo el mazo"])
-        oido.oye("Vale, ya tengo el mazo")
-        orden("mirar el cajón")
-        cajon = "¡Coño!, no había visto que aparte del mazo, había un clavo, lo cogeré ..."
-        j.esperar_lineas(juego, [cajon])
-        oido.oye(cajon)
-        pulsar("Pa' Ca, a la izquierda", "alt+Left")
-        esperar(lambda: dibujo() == ["Comedor"], "el dibujo del comedor")
-        oido.oye(COMEDOR)
-        pulsar("Pa' Ca, a la izquierda", "alt+Left")
-        esperar(lambda: dibujo() == ["Jardín"], "el dibujo del jardín")
-        oido.oye(JARDIN)
-        orden("sacar arena")
-        arena = "¡Coño!, hay enterrao un destornillador aquí, joé, que sitio más extraño para " \
-                "guardar algo, ¿no?"
-        j.esperar_lineas(juego, [arena])
-        oido.oye(arena)
-        orden("coger destornillador")
-        j.esperar_lineas(juego, ["Pos vale, ya tengo el destornillador"])
-        oido.oye("Pos vale, ya tengo el destornillador")
-        pulsar("Pa' Ca, a la izquierda", "alt+Left")
-        esperar(lambda: dibujo() == ["Parque"], "el dibujo del parque")
-        oido.oye(PARQUE)
-        orden("usar destornillador tornillo")
-        oido.oye("Perfesto, ya tengo el tornillo")
-        pulsar("Pa' Ver lo que tienes", "alt+i")
-        inventario = ["Inventario: ", "- Destornillador", "- Tornillo", "- Clavo", "- Mazo"]
-        j.esperar_lineas(juego, inventario)
-        oido.oye("\n".join(inventario))
+        caja = j.control(juego, pyatspi.ROLE_TEXT, "Orden")
+        for accion, dicho in PARTIDA[:11]:
+            hacer(accion, dicho)
         # Up recalls the last order, Down brings back the empty box.
         if not teclado:
             j.clic(caja)
@@ -359,50 +361,31 @@ def partida_completa(teclado=False):
         esperar(lambda: j.texto(caja) == "coger destornillador", "la orden de antes")
         xdotool("key", "Down", "Down")
         esperar(lambda: j.texto(caja) == "", "la caja vacía otra vez")
-
-        for sitio, dicho in (("Jardín", JARDIN), ("Comedor", COMEDOR), ("Cuarto", CUARTO)):
-            pulsar("Pa' ya, a la derecha", "alt+Right")
-            esperar(lambda: dibujo() == [sitio], f"de vuelta en {sitio}")
-            oido.oye(dicho)
-        pulsar("Pa' Tras", "alt+Down")
-        esperar(lambda: dibujo() == ["Entrada"], "de vuelta en la entrada")
-        oido.oye(ENTRADA)
-        pulsar("Pa' Tras", "alt+Down")
-        esperar(lambda: dibujo() == ["Cercanías"], "las cercanías")
-        oido.oye(CERCANIAS)
+        for accion, dicho in PARTIDA[11:]:
+            hacer(accion, dicho)
         comprobar([n for n, b in botones.items() if visible(b)] == ["Pa' Tras"],
                   "en las cercanías solo Pa' Tras")
-        orden("usar tornillo destornillador monumento")
         esperar(lambda: visible(pista), "la pista a la vista")
-        oido.oye(PISTA + "\n¡Coño!, er 'Bolco' ha dejao un mensaje ...")
         capturar(juego, "Juego-pista")
-        if teclado:
-            focos = oido.enfocados()
-            comprobar(set(focos) <= {"Orden"}, f"el foco pasó por {focos}")
+        focos = oido.enfocados()
+        comprobar(not teclado or set(focos) <= {"Orden"}, f"el foco pasó por {focos}")
 
         # To the menu and back: everything is as it was, and nothing is said again.
         lineas = j.lineas(juego)
-        pulsar("Pal' Menú", "alt+m")
+        hacer_menu = (lambda: xdotool("key", "alt+m")) if teclado else \
+            (lambda: j.boton(juego, "Pal' Menú"))
+        hacer_menu()
         menu = j.ventana("Menú principal")
         esperar(lambda: j.visibles() == ["Menú principal"], "solo el menú")
-        if teclado:
-            esperar(lambda: enfocado(eljuego), "el foco en el botón Juego otra vez")
-            xdotool("key", "KP_Enter")
-        else:
-            j.boton(menu, "Juego")
-        juego = j.ventana("Las rozozerad der Jubo")
+        juego = entrar("KP_Enter")
         esperar(lambda: visible(pista), "la pista sigue a la vista")
         comprobar(j.lineas(juego) == lineas and dibujo() == ["Cercanías"], "el juego sigue igual")
         comprobar(juego.description == CERCANIAS + "\n" + PISTA,
                   f"la ventana dice {juego.description!r}")
-        oido.calla()
-        esperar(lambda: enfocado(caja), "el foco en la caja de órdenes otra vez")
-        oido.enfocados()
 
-        pulsar("Pa' Tras", "alt+Down")
+        hacer("Pa' Tras", ENTRADA)
         esperar(lambda: not visible(pista), "la pista oculta al cambiar de sitio")
-        oido.oye(ENTRADA)
-        orden("usar mazo clavo coche")
+        j.orden(juego, "usar mazo clavo coche", clic=not teclado)
         final = j.ventana("Final")
         esperar(lambda: j.visibles() == ["Final"], "solo la ventana final")
         j.control(final, pyatspi.ROLE_LABEL, "¡¡Enhorabuena, te has pasado el juego!!")
@@ -412,9 +395,8 @@ def partida_completa(teclado=False):
         comprobar(boton_final.description.startswith("¡¡Enhorabuena, te has pasado el juego!!\n"
                                                      "Gracias a la extremada inteligencia"),
                   f"el botón Final dice {boton_final.description!r}")
-        if teclado:
-            focos = oido.enfocados()
-            comprobar(focos == ["Final"], f"el foco pasó por {focos}")
+        focos = oido.enfocados()
+        comprobar(not teclado or focos == ["Final"], f"el foco pasó por {focos}")
         capturar(final, "Sacabo")
         if teclado:
             xdotool("key", "Return")
