@@ -252,16 +252,17 @@ def metainfo(raiz, version):
 
 
 def opciones_de_ayuda(programa):
-    """The long options a program's --help lists (without a display: it must not need one)."""
+    """The options a program's --help names (without a display: it must not need one)."""
     env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY",
                                                             "QT_QPA_PLATFORM")}
     r = subprocess.run([programa, "--help"], capture_output=True, text=True, env=env, timeout=20)
     comprobar(r.returncode == 0, f"{os.path.basename(programa)} --help terminó con {r.returncode}")
-    return set(re.findall(r"(?<![\w-])--[a-z][a-z-]*", r.stdout))
+    # Long options, and the one-dash words of Qt's own (-platform).
+    return set(re.findall(r"(?<![\w-])--?[a-z][a-z-]+", r.stdout))
 
 
 # The programs whose --help lists their options.
-CON_AYUDA = ("jubo-texto",)
+CON_AYUDA = ("jubo", "jubo-texto")
 
 
 def manuales(raiz):
