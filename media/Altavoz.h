@@ -4,29 +4,19 @@
 
 #pragma once
 
-#include "Sonido.h"
-
 #include <QString>
-#include <map>
+#include <QtPlugin>
 
-class QSoundEffect;
-
-// Plays the cues through Qt Multimedia, one at a time. Each cue's effect is made (and so the audio
-// device opened) the first time that cue is played, and kept for the rest of the run. A cue whose
-// file is missing or not a WAV that plays to its end has no effect at all: silence.
+// What the sound plug-in offers the program: a player of WAV files given by their full paths.
+// One file at a time: each call cuts off whatever is still playing and starts its file from the
+// beginning. An empty path, or a file that is not a WAV the player can play to its end, is
+// silence. Nothing is ever reported. Every call comes from the thread that made the player, which
+// must run an event loop: the audio system answers there.
 class Altavoz {
   public:
-    explicit Altavoz(QString carpetaPrograma);
-    ~Altavoz();
-    Altavoz(const Altavoz &) = delete;
-    Altavoz &operator=(const Altavoz &) = delete;
-
-    void tocar(Sonido s);
-
-  private:
-    QSoundEffect *efecto(Sonido s);
-
-    QString carpeta_;
-    std::map<Sonido, QSoundEffect *> efectos_; // null where the cue has no file
-    QSoundEffect *sonando_ = nullptr;
+    virtual ~Altavoz() = default;
+    virtual void tocar(const QString &fichero) = 0;
 };
+
+#define JUBO_ALTAVOZ_IID "io.github.rozozerad.jubo.Altavoz/1"
+Q_DECLARE_INTERFACE(Altavoz, JUBO_ALTAVOZ_IID)

@@ -4,11 +4,11 @@
 
 #include "Module1.h"
 
+#include "HiloSonido.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QLibrary>
-#include <memory>
 
 namespace Module1 {
 
@@ -19,32 +19,16 @@ Salida &salida() {
     return s;
 }
 
-// The loudspeaker is the module jubo_altavoz, beside the program in the build tree and in
-// <libdir>/jubo when installed. Without it the cues are silence.
-Salida cargarAltavoz() {
-    const QString programa = QCoreApplication::applicationDirPath();
-    const QString sitios[] = {
-        programa + QStringLiteral("/libjubo_altavoz.so"),
-        programa + QStringLiteral("/../" JUBO_LIBDIR "/jubo/libjubo_altavoz.so"),
-    };
-    using Fabrica = Salida *(*)(const QString &);
-    for (const QString &sitio : sitios) {
-        // Never unloaded: the player it makes lives until the process ends.
-        if (auto crear =
-                reinterpret_cast<Fabrica>(QLibrary::resolve(sitio, "jubo_altavoz_crear"))) {
-            const std::unique_ptr<Salida> altavoz(crear(programa));
-            return *altavoz;
-        }
-    }
-    return {};
-}
-
-void altavozReal(Sonido s) {
-    // Loaded on the first cue, never before: a run that plays nothing loads no audio library and
-    // touches no audio device.
-    static const Salida altavoz = cargarAltavoz();
-    if (altavoz)
-        altavoz(s);
+// Started on the first cue, never before: a run that plays nothing loads no audio library and
+// touches no audio device. Never destroyed: it may be stuck in the audio system when the program
+// ends. When the application object goes, it is given a moment to stop.
+HiloSonido &hilo() {
+    static HiloSonido *const h = [] {
+        auto *nuevo = new HiloSonido(sitiosAltavoz(QCoreApplication::applicationDirPath()));
+        qAddPostRoutine([] { hilo().parar(500); });
+        return nuevo;
+    }();
+    return *h;
 }
 
 } // namespace
@@ -59,7 +43,20 @@ void tocar(Sonido s) {
     if (salida())
         salida()(s);
     else
-        altavozReal(s);
+        hilo().tocar(ficheroSonido(s, QCoreApplication::applicationDirPath()));
+}
+
+bool esperar(int ms) {
+    return salida() || hilo().esperar(ms);
+}
+
+QStringList sitiosAltavoz(const QString &carpetaPrograma) {
+    // Beside the program in the build tree; where it is installed, at the same place relative to
+    // the program as the installed libraries folder.
+    const QString fichero = QStringLiteral(JUBO_ALTAVOZ_FICHERO);
+    return {QDir::cleanPath(carpetaPrograma + u'/' + fichero),
+            QDir::cleanPath(carpetaPrograma + QStringLiteral("/" JUBO_ALTAVOZ_INSTALADO "/") +
+                            fichero)};
 }
 
 QString ficheroSonido(Sonido s, const QString &carpetaPrograma) {

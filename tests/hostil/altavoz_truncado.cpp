@@ -2,50 +2,56 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// A cue whose WAV file is cut short (or empty), another that is fine, then the loudspeaker taken
-// down. Qt never finishes loading the short file, and deleting any other cue's effect while that
-// load is pending waits for it for ever. The loudspeaker must take such a file as silence and
-// still be able to let go of its effects. Runs as its own process, since a failure is a hang.
+// A cue whose WAV file is cut short, another that is fine, then the player taken down. Qt never
+// finishes loading a short file, and deleting any other effect while that load is pending waits
+// for it for ever. The player must take such a file as silence and let go of its effects at once.
+// Runs as its own process, with a watchdog, since the failure is a hang.
 
-#include "Altavoz.h"
+#include "AltavozEfectos.h"
+#include "FicheroWav.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
+#include <thread>
 
 namespace {
 
-bool copiar(const QString &desde, const QString &hasta, qsizetype bytes) {
-    QFile f(desde);
-    QFile g(hasta);
-    return f.open(QIODevice::ReadOnly) && g.open(QIODevice::WriteOnly) &&
-           g.write(bytes < 0 ? f.readAll() : f.read(bytes)) >= 0;
-}
+constexpr int Plazo = 3000; // ms: deleting a handful of effects takes a few
 
 } // namespace
 
 int main(int argc, char **argv) {
     QCoreApplication aplicacion(argc, argv);
     QTemporaryDir dir;
-    const QString sonidos = dir.filePath(QStringLiteral("Archivos/Sonidos"));
-    const QString bueno = QStringLiteral(JUBO_FUENTE "/Archivos/Sonidos/Empieza.wav");
-    if (!QDir().mkpath(sonidos) ||
-        !copiar(bueno, sonidos + QStringLiteral("/Direccion.wav"), 5000) || // cut short
-        !copiar(bueno, sonidos + QStringLiteral("/Empieza.wav"), -1)) {
+    const QString corto = dir.filePath(QStringLiteral("Direccion.wav"));
+    const QString bueno = dir.filePath(QStringLiteral("Empieza.wav"));
+    FicheroWav wav;
+    wav.muestras = FicheroWav::tono(440, 0.5, wav.frecuencia);
+    QFile f(corto);
+    if (!wav.guardar(bueno) || !f.open(QIODevice::WriteOnly) ||
+        f.write(wav.bytes().left(5000)) != 5000) {
         std::fputs("altavoz_truncado: no se pudieron preparar los ficheros\n", stderr);
         return 2;
     }
+    f.close();
 
-    auto *altavoz = new Altavoz(dir.path());
-    altavoz->tocar(Sonido::Direccion);
-    QTimer::singleShot(300, [&] { altavoz->tocar(Sonido::Empieza); });
+    auto *altavoz = new AltavozEfectos;
+    altavoz->tocar(corto);
+    QTimer::singleShot(300, [&] { altavoz->tocar(bueno); });
     QTimer::singleShot(800, [&] {
-        std::fputs("altavoz_truncado: deleting the loudspeaker...\n", stderr);
-        delete altavoz; // hangs here while the short file is still "loading"
-        std::fputs("altavoz_truncado: done\n", stderr);
+        std::thread([] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(Plazo));
+            std::fprintf(stderr, "MAL: el altavoz no suelta sus efectos en %d ms\n", Plazo);
+            std::fflush(stderr);
+            std::_Exit(1);
+        }).detach();
+        QElapsedTimer reloj;
+        reloj.start();
+        delete altavoz;
+        std::printf("altavoz_truncado: efectos soltados en %lld ms\n", reloj.elapsed());
         aplicacion.quit();
     });
     return aplicacion.exec();

@@ -7,7 +7,7 @@
 // and cues started a thousand times a second. Each time the game must answer at once, show no
 // message, and still be won from the menu afterwards.
 
-#include "Altavoz.h"
+#include "AltavozEfectos.h"
 #include "ApoyoVentanas.h"
 #include "Atajos.h"
 #include "Disposicion.h"
@@ -175,13 +175,13 @@ qint64 pausaMasLarga(int ms) {
 // Starts every cue on a loudspeaker reading from `carpeta`, several times, letting the audio
 // back end load and fail in the background; returns the slowest start in milliseconds.
 qint64 tocarTodo(const QString &carpeta) {
-    Altavoz altavoz(carpeta);
+    AltavozEfectos altavoz;
     QElapsedTimer reloj;
     qint64 peor = 0;
     for (int vuelta = 0; vuelta < 3; ++vuelta) {
         for (Sonido s : TodosLosSonidos) {
             reloj.start();
-            altavoz.tocar(s);
+            altavoz.tocar(Module1::ficheroSonido(s, carpeta));
             peor = std::max(peor, reloj.elapsed());
             QTest::qWait(30);
         }
@@ -578,7 +578,7 @@ void TstEscritorio::sinServidorDeAudio() {
 }
 
 void TstEscritorio::milSonidosPorSegundo() {
-    Altavoz altavoz(QStringLiteral(JUBO_FUENTE));
+    AltavozEfectos altavoz;
     int tocados = 0;
     qint64 peor = 0;
     QElapsedTimer reloj;
@@ -587,7 +587,8 @@ void TstEscritorio::milSonidosPorSegundo() {
     metronomo.setInterval(1);
     connect(&metronomo, &QTimer::timeout, this, [&] {
         reloj.start();
-        altavoz.tocar(TodosLosSonidos[tocados % std::size(TodosLosSonidos)]);
+        altavoz.tocar(Module1::ficheroSonido(TodosLosSonidos[tocados % std::size(TodosLosSonidos)],
+                                             QStringLiteral(JUBO_FUENTE)));
         peor = std::max(peor, reloj.elapsed());
         ++tocados;
         if (tocados == 2000)

@@ -2,31 +2,40 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Plays two cues through the real loudspeaker, the second before the first has ended:
+// Plays two cues through the real loudspeaker (its thread and the sound plug-in), the second
+// before the first has ended:
 //   sonar <folder with Archivos/Sonidos> <ms before the second cue> <ms before leaving> [dos]
-// With "dos" the second cue goes to a loudspeaker of its own, which cannot cut off the first:
+// With "dos" each cue goes to a player of its own, on this thread, so nothing cuts off the first:
 // the control case that shows the recording can tell the difference.
 
-#include "Altavoz.h"
+#include "AltavozEfectos.h"
+#include "HiloSonido.h"
 
 #include <QCoreApplication>
 #include <QTimer>
 #include <cstdlib>
 #include <cstring>
-#include <optional>
 
 int main(int argc, char **argv) {
     QCoreApplication aplicacion(argc, argv);
     if (argc < 4)
         return 2;
-    const QString carpeta = QString::fromLocal8Bit(argv[1]);
-    Altavoz primero(carpeta);
-    std::optional<Altavoz> otro;
-    if (argc > 4 && std::strcmp(argv[4], "dos") == 0)
-        otro.emplace(carpeta);
-    Altavoz *segundo = otro ? &*otro : &primero;
-    primero.tocar(Sonido::Direccion);
-    QTimer::singleShot(std::atoi(argv[2]), [segundo] { segundo->tocar(Sonido::Empieza); });
-    QTimer::singleShot(std::atoi(argv[3]), [&aplicacion] { aplicacion.quit(); });
-    return aplicacion.exec();
+    const QString sonidos = QString::fromLocal8Bit(argv[1]) + QStringLiteral("/Archivos/Sonidos/");
+    const QString primero = sonidos + QStringLiteral("Direccion.wav");
+    const QString segundo = sonidos + QStringLiteral("Empieza.wav");
+    const int antes = std::atoi(argv[2]);
+    QTimer::singleShot(std::atoi(argv[3]), &aplicacion, &QCoreApplication::quit);
+
+    if (argc > 4 && std::strcmp(argv[4], "dos") == 0) {
+        AltavozEfectos uno, otro;
+        uno.tocar(primero);
+        QTimer::singleShot(antes, [&] { otro.tocar(segundo); });
+        return aplicacion.exec();
+    }
+    static auto *const hilo = new HiloSonido({QStringLiteral(JUBO_ALTAVOZ)}); // as in the game
+    hilo->tocar(primero);
+    QTimer::singleShot(antes, [&] { hilo->tocar(segundo); });
+    const int estado = aplicacion.exec();
+    hilo->parar(1000);
+    return estado;
 }

@@ -5,7 +5,7 @@
 // The parts under the screens: the order history of text1, where place pictures come from and
 // what a broken one does, and where the sound cues are looked for.
 
-#include "Altavoz.h"
+#include "AltavozEfectos.h"
 #include "ApoyoVentanas.h"
 #include "CajaOrden.h"
 #include "Dibujos.h"
@@ -263,12 +263,12 @@ class PruebaPiezas : public QObject {
         QVERIFY(roto.open(QIODevice::WriteOnly));
         roto.write(QByteArray(100000, 'x'));
         roto.close();
-        Altavoz altavoz(tmp.path());
+        AltavozEfectos altavoz;
         QElapsedTimer reloj;
         reloj.start();
         for (int i = 0; i < 3; ++i)
             for (Sonido s : TodosLosSonidos)
-                altavoz.tocar(s);
+                altavoz.tocar(Module1::ficheroSonido(s, tmp.path()));
         QVERIFY2(reloj.elapsed() < 1000, qPrintable(QString::number(reloj.elapsed())));
         QTest::qWait(200); // let a background decode fail
     }

@@ -1,0 +1,96 @@
+// SPDX-FileCopyrightText: 2026 Los autores de Las rozozerad der Jubo
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "HiloSonido.h"
+
+#include "Altavoz.h"
+#include "CargarAltavoz.h"
+
+#include <QDeadlineTimer>
+#include <QLoggingCategory>
+#include <QMetaObject>
+#include <QPluginLoader>
+#include <QThread>
+#include <mutex>
+
+namespace {
+
+Q_LOGGING_CATEGORY(registroSonido, "jubo.sonido", QtWarningMsg)
+
+thread_local bool enHiloSonido = false;
+QtMessageHandler anterior = nullptr;
+
+// Loading the plug-in and playing make Qt warn about every file and server it cannot use, again
+// and again; cargarAltavoz's one line says what matters. So from this thread only critical
+// messages reach stderr, unless QT_LOGGING_RULES=jubo.sonido.debug=true asks for everything.
+void mensajes(QtMsgType tipo, const QMessageLogContext &contexto, const QString &texto) {
+    if (enHiloSonido && tipo < QtCriticalMsg && !registroSonido().isDebugEnabled())
+        return;
+    if (anterior) // set a moment after this handler
+        anterior(tipo, contexto, texto);
+}
+
+} // namespace
+
+HiloSonido::HiloSonido(QStringList sitios)
+    : sitios_(std::move(sitios)), hilo_(new QThread), receptor_(new QObject) {
+    hilo_->setObjectName(QStringLiteral("jubo-sonido"));
+    receptor_->moveToThread(hilo_);
+    static std::once_flag instalado;
+    std::call_once(instalado, [] { anterior = qInstallMessageHandler(mensajes); });
+    hilo_->start();
+}
+
+void HiloSonido::tocar(const QString &fichero) {
+    bool avisar;
+    {
+        QMutexLocker cerrojo(&mutex_);
+        pendiente_ = fichero;
+        avisar = !hayPendiente_; // one posted call serves every cue handed over before it runs
+        hayPendiente_ = true;
+        ++pedidos_;
+    }
+    if (avisar)
+        QMetaObject::invokeMethod(
+            receptor_, [this] { atender(); }, Qt::QueuedConnection);
+}
+
+void HiloSonido::atender() {
+    enHiloSonido = true;
+    QString fichero;
+    quint64 numero;
+    {
+        QMutexLocker cerrojo(&mutex_);
+        fichero = std::exchange(pendiente_, QString());
+        hayPendiente_ = false;
+        numero = pedidos_;
+    }
+    if (!cargado_) {
+        cargado_ = true;
+        cargador_ = cargarAltavoz(sitios_);
+        if (cargador_)
+            altavoz_ = qobject_cast<Altavoz *>(cargador_->instance());
+    }
+    if (altavoz_)
+        altavoz_->tocar(fichero); // may wait on the sound server for a long while
+    QMutexLocker cerrojo(&mutex_);
+    servidos_ = numero;
+    servido_.wakeAll();
+}
+
+bool HiloSonido::esperar(int ms) {
+    const QDeadlineTimer plazo(ms);
+    QMutexLocker cerrojo(&mutex_);
+    while (servidos_ != pedidos_)
+        if (!servido_.wait(&mutex_, plazo))
+            return false;
+    return true;
+}
+
+void HiloSonido::parar(int ms) {
+    const QDeadlineTimer plazo(ms);
+    esperar(int(plazo.remainingTime()));
+    hilo_->quit();
+    hilo_->wait(plazo);
+}
