@@ -4,14 +4,29 @@
 
 #include "AltavozEfectos.h"
 
+#include "ServidorSonido.h"
 #include "Wav.h"
 
 #include <QSoundEffect>
 #include <QUrl>
 
+namespace {
+
+// A server at work answers in a few milliseconds; one that has not in this long is taken as
+// stalled, and the cue as silence.
+constexpr int PlazoServidor = 2000;
+
+} // namespace
+
 AltavozEfectos::~AltavozEfectos() {
     for (auto &[nombre, fichero] : ficheros_)
         delete fichero.efecto;
+}
+
+bool AltavozEfectos::hayServidor() {
+    if (!servidor_)
+        servidor_ = servidorDeSonidoResponde(PlazoServidor);
+    return servidor_;
 }
 
 QSoundEffect *AltavozEfectos::efecto(const QString &fichero) {
@@ -19,7 +34,8 @@ QSoundEffect *AltavozEfectos::efecto(const QString &fichero) {
     Fichero &f = it->second;
     if (nuevo)
         f.reproducible = !fichero.isEmpty() && wavReproducible(fichero);
-    if (f.reproducible && !f.efecto) {
+    // Making an effect already opens Qt Multimedia's connection to the server: ask it first.
+    if (f.reproducible && !f.efecto && hayServidor()) {
         // Loading and decoding happen in the background; play() before that is queued.
         f.efecto = new QSoundEffect;
         f.efecto->setSource(QUrl::fromLocalFile(fichero));

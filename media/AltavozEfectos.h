@@ -13,7 +13,9 @@ class QSoundEffect;
 
 // The player inside the sound plug-in, over Qt Multimedia's sound effects. A file that is missing
 // or not a WAV that plays to its end (see Wav.h) never reaches Qt: silence. Each other file's
-// effect is made (and so the audio device opened) the first time that file is played, and kept.
+// effect is made (and so the audio device opened) the first time that file is played, and kept;
+// but no effect at all is made until a sound server has answered (see ServidorSonido.h), which
+// is asked again at each cue until one does.
 class AltavozEfectos : public Altavoz {
   public:
     AltavozEfectos() = default;
@@ -30,7 +32,9 @@ class AltavozEfectos : public Altavoz {
     };
 
     QSoundEffect *efecto(const QString &fichero);
+    bool hayServidor();
 
     std::map<QString, Fichero> ficheros_;
     QSoundEffect *sonando_ = nullptr;
+    bool servidor_ = false; // a server has answered: from then on Qt Multimedia keeps in touch
 };
