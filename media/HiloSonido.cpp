@@ -7,12 +7,14 @@
 #include "Altavoz.h"
 #include "CargarAltavoz.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QLoggingCategory>
 #include <QMetaObject>
 #include <QPluginLoader>
 #include <QThread>
 #include <mutex>
+#include <vector>
 
 namespace {
 
@@ -31,6 +33,22 @@ void mensajes(QtMsgType tipo, const QMessageLogContext &contexto, const QString 
         anterior(tipo, contexto, texto);
 }
 
+// The sound threads made by this thread, stopped when it ends the program. Through
+// ~QCoreApplication (a post routine) or through exit(), which Qt's X11 plug-in calls when the
+// display is lost: the ending thread's thread_local objects go before every static destructor, so
+// the sound threads are no longer playing when Qt Multimedia's own state is torn down under them.
+struct Hilos {
+    std::vector<HiloSonido *> todos;
+    ~Hilos() { pararTodos(); }
+    static void pararTodos();
+};
+thread_local Hilos hilos;
+
+void Hilos::pararTodos() {
+    for (HiloSonido *h : hilos.todos)
+        h->parar(500);
+}
+
 } // namespace
 
 HiloSonido::HiloSonido(QStringList sitios)
@@ -40,6 +58,9 @@ HiloSonido::HiloSonido(QStringList sitios)
     static std::once_flag instalado;
     std::call_once(instalado, [] { anterior = qInstallMessageHandler(mensajes); });
     hilo_->start();
+    if (hilos.todos.empty())
+        qAddPostRoutine(Hilos::pararTodos);
+    hilos.todos.push_back(this);
 }
 
 void HiloSonido::tocar(const QString &fichero) {
@@ -89,6 +110,8 @@ bool HiloSonido::esperar(int ms) {
 }
 
 void HiloSonido::parar(int ms) {
+    if (std::exchange(parado_, true))
+        return;
     const QDeadlineTimer plazo(ms);
     esperar(int(plazo.remainingTime()));
     hilo_->quit();

@@ -31,8 +31,9 @@ class HiloSonido {
     // Waits up to `ms` milliseconds for the newest cue to reach the player; whether it did.
     bool esperar(int ms);
 
-    // Lets the thread finish its cue within `ms` milliseconds and stop. One stuck in the audio
-    // system is left where it is (and never destroyed), so that stopping never hangs.
+    // Lets the thread finish its cue within `ms` milliseconds and stop; later calls do nothing.
+    // One stuck in the audio system is left where it is (and never destroyed), so that stopping
+    // never hangs. Done by itself when the application object goes or the program calls exit().
     void parar(int ms);
 
   private:
@@ -41,6 +42,7 @@ class HiloSonido {
     const QStringList sitios_;
     QThread *hilo_;
     QObject *receptor_; // lives in hilo_: what runs there is posted to it
+    bool parado_ = false;
     // Only touched in hilo_. Like the thread, kept until the process ends (see CargarAltavoz.h).
     bool cargado_ = false;
     QPluginLoader *cargador_ = nullptr;

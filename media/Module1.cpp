@@ -21,13 +21,10 @@ Salida &salida() {
 
 // Started on the first cue, never before: a run that plays nothing loads no audio library and
 // touches no audio device. Never destroyed: it may be stuck in the audio system when the program
-// ends. When the application object goes, it is given a moment to stop.
+// ends (it stops by itself then, see HiloSonido.h).
 HiloSonido &hilo() {
-    static HiloSonido *const h = [] {
-        auto *nuevo = new HiloSonido(sitiosAltavoz(QCoreApplication::applicationDirPath()));
-        qAddPostRoutine([] { hilo().parar(500); });
-        return nuevo;
-    }();
+    static HiloSonido *const h =
+        new HiloSonido(sitiosAltavoz(QCoreApplication::applicationDirPath()));
     return *h;
 }
 

@@ -6,7 +6,9 @@
 // before the first has ended:
 //   sonar <folder with Archivos/Sonidos> <ms before the second cue> <ms before leaving> [dos]
 // With "dos" each cue goes to a player of its own, on this thread, so nothing cuts off the first:
-// the control case that shows the recording can tell the difference.
+// the control case that shows the recording can tell the difference. With "salir" the program
+// calls exit(3) instead of the second cue, while the first still plays, as Qt does when the
+// display is lost.
 
 #include "AltavozEfectos.h"
 #include "HiloSonido.h"
@@ -34,8 +36,9 @@ int main(int argc, char **argv) {
     }
     static auto *const hilo = new HiloSonido({QStringLiteral(JUBO_ALTAVOZ)}); // as in the game
     hilo->tocar(primero);
-    QTimer::singleShot(antes, [&] { hilo->tocar(segundo); });
-    const int estado = aplicacion.exec();
-    hilo->parar(1000);
-    return estado;
+    if (argc > 4 && std::strcmp(argv[4], "salir") == 0)
+        QTimer::singleShot(antes, [] { std::exit(3); });
+    else
+        QTimer::singleShot(antes, [&] { hilo->tocar(segundo); });
+    return aplicacion.exec();
 }

@@ -8,7 +8,8 @@
 loudspeaker (its thread and the sound plug-in) plays a long cue and, before that one ends, a short
 one. The recording must hold the first cue, then the second, and nothing more of the first once
 the second has started. A control run with two players, where nothing cuts the first cue, shows
-the recording can tell.
+the recording can tell. Then, fifteen times, the program calls exit() while a cue plays, as Qt
+does when the display is lost: each time it must end with that status, not with a crash.
 
 Usage: sonido_real.py path/to/sonar
 """
@@ -99,6 +100,12 @@ def main():
             raise SystemExit("MAL: el segundo sonido no llegó al altavoz")
         if despues > 0:
             raise SystemExit("MAL: el primer sonido siguió tras empezar el segundo")
+
+        estados = [subprocess.run([SONAR, tmp, "300", "5000", "salir"], env=esc.env,
+                                  capture_output=True, timeout=30).returncode for _ in range(15)]
+        print(f"exit(3) mientras suena: {estados}")
+        if any(e != 3 for e in estados):
+            raise SystemExit("MAL: salir con exit() mientras suena no terminó con su estado")
         print("ok")
 
 
