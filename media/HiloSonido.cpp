@@ -46,7 +46,7 @@ thread_local Hilos hilos;
 
 void Hilos::pararTodos() {
     for (HiloSonido *h : hilos.todos)
-        h->parar(500);
+        h->parar(2000);
 }
 
 } // namespace
@@ -112,8 +112,9 @@ bool HiloSonido::esperar(int ms) {
 void HiloSonido::parar(int ms) {
     if (std::exchange(parado_, true))
         return;
-    const QDeadlineTimer plazo(ms);
-    esperar(int(plazo.remainingTime()));
+    // Cues not yet played are dropped, and a question to a mute sound server ends at once (see
+    // ServidorSonido.h).
+    hilo_->requestInterruption();
     hilo_->quit();
-    hilo_->wait(plazo);
+    hilo_->wait(QDeadlineTimer(ms));
 }

@@ -31,9 +31,10 @@ class HiloSonido {
     // Waits up to `ms` milliseconds for the newest cue to reach the player; whether it did.
     bool esperar(int ms);
 
-    // Lets the thread finish its cue within `ms` milliseconds and stop; later calls do nothing.
-    // One stuck in the audio system is left where it is (and never destroyed), so that stopping
-    // never hangs. Done by itself when the application object goes or the program calls exit().
+    // Stops the thread, waiting up to `ms` milliseconds for it to finish what it is doing; later
+    // calls do nothing. One stuck in the audio system is left where it is (and never destroyed),
+    // so that stopping never hangs. Done by itself when the application object goes or the program
+    // calls exit().
     void parar(int ms);
 
   private:

@@ -5,6 +5,8 @@
 #include "ServidorSonido.h"
 
 #include <QDeadlineTimer>
+#include <QThread>
+#include <algorithm>
 #include <pulse/context.h>
 #include <pulse/mainloop.h>
 
@@ -20,11 +22,14 @@ bool servidorDeSonidoResponde(int ms) {
         for (;;) {
             const pa_context_state_t estado = pa_context_get_state(cliente);
             listo = estado == PA_CONTEXT_READY;
-            if (listo || !PA_CONTEXT_IS_GOOD(estado) || plazo.hasExpired())
+            if (listo || !PA_CONTEXT_IS_GOOD(estado) || plazo.hasExpired() ||
+                QThread::currentThread()->isInterruptionRequested())
                 break;
-            // One round of the loop, waiting for the server no longer than what is left.
-            if (pa_mainloop_prepare(bucle, int(plazo.remainingTime()) * 1000) < 0 ||
-                pa_mainloop_poll(bucle) < 0 || pa_mainloop_dispatch(bucle) < 0)
+            // One round of the loop, waiting for the server 50 ms at most, so that a thread asked
+            // to stop (the program is ending) does so at once.
+            const auto espera = std::min<qint64>(plazo.remainingTime(), 50);
+            if (pa_mainloop_prepare(bucle, int(espera) * 1000) < 0 || pa_mainloop_poll(bucle) < 0 ||
+                pa_mainloop_dispatch(bucle) < 0)
                 break;
         }
         pa_context_disconnect(cliente);

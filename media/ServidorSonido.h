@@ -7,5 +7,6 @@
 // Whether the sound server (PulseAudio, or PipeWire speaking its protocol: what Qt Multimedia
 // plays through here) accepts a client within `ms` milliseconds. One that takes the connection
 // and never answers would keep Qt Multimedia waiting for half a minute while it holds a lock of
-// its own, and the end of the process waits for that lock: ask first, briefly.
+// its own, and the end of the process waits for that lock: ask first, briefly. A thread asked to
+// stop (QThread::requestInterruption) gives up the question at once.
 bool servidorDeSonidoResponde(int ms);

@@ -26,7 +26,7 @@ PROGRAMA = sys.argv[1]
 LENTITUD = float(sys.argv[2]) if len(sys.argv) > 2 else 1.0
 CLIC_MAX = 250 * LENTITUD  # ms for a click, far below any wait on the server
 QUIETO_MAX = 500 * LENTITUD  # ms the event loop may stand still
-SALIDA_MAX = 3000 * LENTITUD  # ms from the end of main to the end of the process
+SALIDA_MAX = 1000 * LENTITUD  # ms from the end of main to the end of the process
 
 
 class Servidor:
