@@ -13,6 +13,8 @@
 #include <QMetaObject>
 #include <QPluginLoader>
 #include <QThread>
+#include <cstdio>
+#include <cstdlib>
 #include <mutex>
 #include <vector>
 
@@ -47,6 +49,17 @@ thread_local Hilos hilos;
 void Hilos::pararTodos() {
     for (HiloSonido *h : hilos.todos)
         h->parar(2000);
+}
+
+// Qt Multimedia tears down its PulseAudio connection at exit while that connection's own thread
+// may still be handling the server's last answers, which now and then crashes (SIGSEGV, or
+// libpulse's assertion on a stream). So a process that has loaded the player ends here, on its
+// way out through exit(): after the sound threads have stopped and after whatever was registered
+// later, before any of Qt Multimedia's own teardown; with its output flushed and its exit status,
+// as the game ends on every other way out.
+void acabarYa(int estado, void *) {
+    std::fflush(nullptr);
+    std::_Exit(estado);
 }
 
 } // namespace
@@ -87,13 +100,17 @@ void HiloSonido::atender() {
         hayPendiente_ = false;
         numero = pedidos_;
     }
-    if (!cargado_) {
+    const bool parando = hilo_->isInterruptionRequested(); // then cues left are dropped
+    if (!cargado_ && !parando) {
         cargado_ = true;
         cargador_ = cargarAltavoz(sitios_);
-        if (cargador_)
+        if (cargador_) {
             altavoz_ = qobject_cast<Altavoz *>(cargador_->instance());
+            static std::once_flag registrado;
+            std::call_once(registrado, [] { on_exit(acabarYa, nullptr); });
+        }
     }
-    if (altavoz_)
+    if (altavoz_ && !parando)
         altavoz_->tocar(fichero); // may wait on the sound server for a long while
     QMutexLocker cerrojo(&mutex_);
     servidos_ = numero;
@@ -113,7 +130,8 @@ void HiloSonido::parar(int ms) {
     if (std::exchange(parado_, true))
         return;
     // Cues not yet played are dropped, and a question to a mute sound server ends at once (see
-    // ServidorSonido.h).
+    // ServidorSonido.h). The player stays: deleting it would leave its last words to the server
+    // unanswered when Qt Multimedia tears down its connection.
     hilo_->requestInterruption();
     hilo_->quit();
     hilo_->wait(QDeadlineTimer(ms));
