@@ -35,6 +35,7 @@ def main():
         "--show-leak-kinds=all",
         "--errors-for-leak-kinds=definite,indirect,possible",
         "--error-exitcode=99",
+        f"--suppressions={pathlib.Path(__file__).with_name('valgrind-ajenas.supp')}",
         programa,
         *sys.argv[5:],
     ]
