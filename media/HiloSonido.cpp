@@ -13,6 +13,7 @@
 #include <QMetaObject>
 #include <QPluginLoader>
 #include <QThread>
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
@@ -35,13 +36,33 @@ void mensajes(QtMsgType tipo, const QMessageLogContext &contexto, const QString 
         anterior(tipo, contexto, texto);
 }
 
+// Qt Multimedia tears down its PulseAudio connection at exit while that connection's own thread
+// may still be handling the server's last answers, which now and then crashes (SIGSEGV, or
+// libpulse's assertion on its main loop). So a process that has loaded the player ends here, on
+// its way out through exit(): after the sound threads have stopped, before any static destructor
+// or exit handler (Qt Multimedia's among them); with its output flushed and its exit status, as
+// the game ends on every other way out.
+void acabarYa(int estado, void *) {
+    std::fflush(nullptr);
+    std::_Exit(estado);
+}
+
+std::atomic<bool> altavozCargado = false;
+
 // The sound threads made by this thread, stopped when it ends the program. Through
 // ~QCoreApplication (a post routine) or through exit(), which Qt's X11 plug-in calls when the
 // display is lost: the ending thread's thread_local objects go before every static destructor, so
 // the sound threads are no longer playing when Qt Multimedia's own state is torn down under them.
 struct Hilos {
     std::vector<HiloSonido *> todos;
-    ~Hilos() { pararTodos(); }
+    ~Hilos() {
+        pararTodos();
+        // exit() runs the thread's thread_local destructors before any exit handler, and a handler
+        // registered now runs before all those registered earlier: acabarYa comes first, whatever
+        // Qt Multimedia registered while playing.
+        if (altavozCargado)
+            on_exit(acabarYa, nullptr);
+    }
     static void pararTodos();
 };
 thread_local Hilos hilos;
@@ -49,17 +70,6 @@ thread_local Hilos hilos;
 void Hilos::pararTodos() {
     for (HiloSonido *h : hilos.todos)
         h->parar(2000);
-}
-
-// Qt Multimedia tears down its PulseAudio connection at exit while that connection's own thread
-// may still be handling the server's last answers, which now and then crashes (SIGSEGV, or
-// libpulse's assertion on a stream). So a process that has loaded the player ends here, on its
-// way out through exit(): after the sound threads have stopped and after whatever was registered
-// later, before any of Qt Multimedia's own teardown; with its output flushed and its exit status,
-// as the game ends on every other way out.
-void acabarYa(int estado, void *) {
-    std::fflush(nullptr);
-    std::_Exit(estado);
 }
 
 } // namespace
@@ -106,8 +116,7 @@ void HiloSonido::atender() {
         cargador_ = cargarAltavoz(sitios_);
         if (cargador_) {
             altavoz_ = qobject_cast<Altavoz *>(cargador_->instance());
-            static std::once_flag registrado;
-            std::call_once(registrado, [] { on_exit(acabarYa, nullptr); });
+            altavozCargado = true;
         }
     }
     if (altavoz_ && !parando)
