@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include <QtGlobal>
+#include <QTest>
 #include <ctime>
 
 // The processor time this thread has spent since start(), in milliseconds, used as
@@ -25,3 +25,10 @@ class RelojCpu {
     }
     qint64 inicio_ = ahora();
 };
+
+// Fails the test, saying how long it took, unless `ms` is below `limite`.
+#define VERIFICAR_PLAZO(ms, limite)                                                                \
+    do {                                                                                           \
+        const qint64 ms_ = (ms);                                                                   \
+        QVERIFY2(ms_ < (limite), qPrintable(QStringLiteral("%1 ms").arg(ms_)));                    \
+    } while (false)

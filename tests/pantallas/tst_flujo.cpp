@@ -217,21 +217,6 @@ class PruebaFlujo : public QObject {
         QVERIFY(caja->text().isEmpty());
     }
 
-    // Thousands of characters are taken whole; of a paste far beyond any order the box keeps the
-    // first part, which still holds the order's words.
-    void laCajaDeOrdenesGuardaElPrincipioDeUnPegadoEnorme() {
-        Juego &juego = entrar();
-        QLineEdit *caja = control<QLineEdit>(juego, "text1");
-        const QString larga = QStringLiteral("mirar coche ") + QString(4000, u'x');
-        caja->insert(larga); // as a paste would
-        QCOMPARE(caja->text(), larga);
-        caja->insert(QString(40000, u'y'));
-        QVERIFY(caja->text().startsWith(larga));
-        QVERIFY(caja->text().size() < 40000);
-        QTest::keyClick(caja, Qt::Key_Return);
-        QCOMPARE(lineas(juego).size(), 1);
-    }
-
     void salidasSilenciosas_data() {
         QTest::addColumn<QString>("camino");
         QTest::newRow("orden SALIR") << "SALIR";
