@@ -8,8 +8,6 @@
 // (tests/escritorio).
 
 #include "ApoyoVentanas.h"
-#include "IntroAyuda.h"
-#include "Sacabo.h"
 #include "Sitios.h"
 
 #include <QAccessible>

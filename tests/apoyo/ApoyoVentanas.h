@@ -12,9 +12,11 @@
 #include "CajaOrden.h"
 #include "Dibujos.h"
 #include "Disposicion.h"
+#include "IntroAyuda.h"
 #include "Juego.h"
 #include "Menu.h"
 #include "Module1.h"
+#include "Sacabo.h"
 #include "Ventanas.h"
 
 #include <QApplication>
@@ -48,10 +50,23 @@ inline void clic(QWidget &ventana, const char *boton) {
     QTest::mouseClick(control<QPushButton>(ventana, boton), Qt::LeftButton);
 }
 
+constexpr const char *NombresVentanas[] = {"Menu", "IntroAyuda", "Juego", "Sacabo"};
+
+// A screen by its name, made if it was not yet.
+inline QWidget &ventana(const QString &nombre) {
+    if (nombre == QLatin1String("Menu"))
+        return Ventanas::menu();
+    if (nombre == QLatin1String("IntroAyuda"))
+        return Ventanas::introAyuda();
+    if (nombre == QLatin1String("Juego"))
+        return Ventanas::juego();
+    return Ventanas::sacabo();
+}
+
 // The screens that exist and those that are visible, by name, in a fixed order.
 inline QStringList ventanas(bool soloVisibles) {
     QStringList nombres;
-    for (const char *n : {"Menu", "IntroAyuda", "Juego", "Sacabo"})
+    for (const char *n : NombresVentanas)
         for (QWidget *w : QApplication::topLevelWidgets())
             if (w->objectName() == QLatin1String(n) && (!soloVisibles || w->isVisible()))
                 nombres << QLatin1String(n);

@@ -8,9 +8,7 @@
 // and the output list showing every reply whole.
 
 #include "ApoyoVentanas.h"
-#include "IntroAyuda.h"
 #include "Reglas.h"
-#include "Sacabo.h"
 #include "Sitios.h"
 
 #include <QAccessible>
@@ -26,41 +24,15 @@
 
 namespace {
 
-const char *const Nombres[] = {"Menu", "IntroAyuda", "Juego", "Sacabo"};
-
-QWidget &ventana(const QString &nombre) {
-    if (nombre == QLatin1String("Menu"))
-        return Ventanas::menu();
-    if (nombre == QLatin1String("IntroAyuda"))
-        return Ventanas::introAyuda();
-    if (nombre == QLatin1String("Juego"))
-        return Ventanas::juego();
-    return Ventanas::sacabo();
-}
-
-// "Frame2/Label2" is Label2 inside Frame2.
-QWidget *buscar(QWidget &v, const char *ruta) {
-    QWidget *w = &v;
-    for (const QString &parte : QString::fromLatin1(ruta).split(u'/')) {
-        QWidget *hijo = nullptr;
-        for (QObject *o : w->children())
-            if (o->isWidgetType() && o->objectName() == parte)
-                hijo = static_cast<QWidget *>(o);
-        if (!hijo)
-            qFatal("falta %s en %s", ruta, qPrintable(v.objectName()));
-        w = hijo;
-    }
-    return w;
-}
-
-// A window's controls, its own and those inside frames, shown or not (hidden ones may be shown).
-// Those of no size are never seen: they only carry what a screen reader is told.
-QList<QWidget *> controles(QWidget &v) {
+// Every window's controls, their own and those inside frames, shown or not (hidden ones may be
+// shown). Those of no size are never seen: they only carry what a screen reader is told.
+QList<QWidget *> controles() {
     QList<QWidget *> todos;
-    for (QWidget *w : v.findChildren<QWidget *>())
-        if (!w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_")) &&
-            !w->isWindow() && !w->size().isEmpty())
-            todos << w;
+    for (const char *n : NombresVentanas)
+        for (QWidget *w : ventana(QLatin1String(n)).findChildren<QWidget *>())
+            if (!w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_")) &&
+                !w->isWindow() && !w->size().isEmpty())
+                todos << w;
     return todos;
 }
 
@@ -110,20 +82,15 @@ class PruebaDisposicion : public QObject {
     // Each window keeps the size it was given and opens in the middle of the screen, with its
     // caption and the game's icon, and is a window to a screen reader.
     void ventanas_data() {
-        QTest::addColumn<QString>("nombre");
-        QTest::addColumn<QString>("titulo");
-        QTest::newRow("Menu") << "Menu"
-                              << "Menú principal";
-        QTest::newRow("Juego") << "Juego"
-                               << "Las rozozerad der Jubo";
-        QTest::newRow("IntroAyuda") << "IntroAyuda"
-                                    << "Intro / Ayuda";
-        QTest::newRow("Sacabo") << "Sacabo"
-                                << "Final";
+        QTest::addColumn<QString>("titulo"); // the row's name is the window's
+        QTest::newRow("Menu") << "Menú principal";
+        QTest::newRow("Juego") << "Las rozozerad der Jubo";
+        QTest::newRow("IntroAyuda") << "Intro / Ayuda";
+        QTest::newRow("Sacabo") << "Final";
     }
     void ventanas() {
-        QFETCH(QString, nombre);
         QFETCH(QString, titulo);
+        const QString nombre = QString::fromUtf8(QTest::currentDataTag());
         QWidget &v = ventana(nombre);
         QCOMPARE(v.windowTitle(), titulo);
         QVERIFY(!v.size().isEmpty());
@@ -143,18 +110,15 @@ class PruebaDisposicion : public QObject {
     // pictures may run past the edge, and the window cuts them.
     void todoDentroDeSuVentana() {
         int vistos = 0;
-        for (const char *n : Nombres) {
-            QWidget &v = ventana(QLatin1String(n));
-            for (QWidget *w : controles(v)) {
-                if (esFondo(w) && !w->inherits("Linea"))
-                    continue;
-                ++vistos;
-                const QRect enLaVentana(w->mapTo(&v, QPoint()), w->size());
-                QVERIFY2(w->parentWidget()->rect().contains(w->geometry()), qPrintable(nombre(w)));
-                QVERIFY2(v.rect().contains(enLaVentana), qPrintable(nombre(w)));
-                if (w->inherits("Linea"))
-                    QVERIFY2(w->width() == 1 || w->height() == 1, qPrintable(nombre(w)));
-            }
+        for (QWidget *w : controles()) {
+            if (esFondo(w) && !w->inherits("Linea"))
+                continue;
+            ++vistos;
+            const QRect enLaVentana(w->mapTo(w->window(), QPoint()), w->size());
+            QVERIFY2(w->parentWidget()->rect().contains(w->geometry()), qPrintable(nombre(w)));
+            QVERIFY2(w->window()->rect().contains(enLaVentana), qPrintable(nombre(w)));
+            if (w->inherits("Linea"))
+                QVERIFY2(w->width() == 1 || w->height() == 1, qPrintable(nombre(w)));
         }
         QVERIFY(vistos > 30);
     }
@@ -162,22 +126,18 @@ class PruebaDisposicion : public QObject {
     // No control covers another, shown or hidden; each one that lies over a picture or a line is
     // drawn in front of it.
     void nadaSeTapa() {
-        for (const char *n : Nombres) {
-            for (QWidget *a : controles(ventana(QLatin1String(n)))) {
-                const QWidgetList hermanos =
-                    a->parentWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
-                for (QWidget *b : hermanos) {
-                    if (b == a || b->objectName().isEmpty() ||
-                        !a->geometry().intersects(b->geometry()))
-                        continue;
-                    const QString par = nombre(a) + u'/' + b->objectName();
-                    QVERIFY2(esFondo(a) || esFondo(b),
-                             qPrintable(par + QStringLiteral(" se tapan")));
-                    // Children are drawn in order: a later one is in front.
-                    if (esFondo(b) && !esFondo(a))
-                        QVERIFY2(hermanos.indexOf(a) > hermanos.indexOf(b),
-                                 qPrintable(par + QStringLiteral(" queda detrás")));
-                }
+        for (QWidget *a : controles()) {
+            const QWidgetList hermanos =
+                a->parentWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+            for (QWidget *b : hermanos) {
+                if (b == a || b->objectName().isEmpty() || !a->geometry().intersects(b->geometry()))
+                    continue;
+                const QString par = nombre(a) + u'/' + b->objectName();
+                QVERIFY2(esFondo(a) || esFondo(b), qPrintable(par + QStringLiteral(" se tapan")));
+                // Children are drawn in order: a later one is in front.
+                if (esFondo(b) && !esFondo(a))
+                    QVERIFY2(hermanos.indexOf(a) > hermanos.indexOf(b),
+                             qPrintable(par + QStringLiteral(" queda detrás")));
             }
         }
     }
@@ -185,37 +145,34 @@ class PruebaDisposicion : public QObject {
     // Each caption and text shows whole within its control, in the font that was asked for.
     void ningunTextoCortado() {
         int textos = 0;
-        for (const char *n : Nombres) {
-            QWidget &v = ventana(QLatin1String(n));
-            for (QWidget *w : controles(v)) {
-                const QString que = nombre(w);
-                if (auto *b = qobject_cast<QPushButton *>(w)) {
-                    // The caption wraps between words inside the button's edge.
-                    const QRect sitio = b->rect().adjusted(2, 2, -2, -2);
-                    const QRect texto = b->fontMetrics().boundingRect(
-                        sitio, Qt::AlignCenter | Qt::TextWordWrap, b->text());
-                    QVERIFY2(sitio.contains(texto), qPrintable(que));
-                } else if (auto *l = qobject_cast<QLabel *>(w); l && l->pixmap().isNull()) {
-                    QVERIFY2(l->wordWrap() ? l->heightForWidth(l->width()) <= l->height()
-                                           : l->sizeHint().width() <= l->width(),
-                             qPrintable(que));
-                } else if (auto *g = qobject_cast<QGroupBox *>(w)) {
-                    QVERIFY2(g->fontMetrics().horizontalAdvance(g->title()) < g->width(),
-                             qPrintable(que));
-                } else if (auto *e = qobject_cast<QLineEdit *>(w)) {
-                    QVERIFY2(e->fontMetrics().height() <= e->height(), qPrintable(que));
-                } else {
-                    continue;
-                }
-                ++textos;
-                // The font actually used, not just the one asked for: it must be installed.
-                const QFontInfo letra(w->font());
-                QVERIFY2(letra.family() == QLatin1String("Liberation Sans"),
-                         qPrintable(que + u' ' + letra.family()));
-                QVERIFY2(letra.pointSizeF() > 0 &&
-                             qFuzzyCompare(letra.pointSizeF(), w->font().pointSizeF()),
+        for (QWidget *w : controles()) {
+            const QString que = nombre(w);
+            if (auto *b = qobject_cast<QPushButton *>(w)) {
+                // The caption wraps between words inside the button's edge.
+                const QRect sitio = b->rect().adjusted(2, 2, -2, -2);
+                const QRect texto = b->fontMetrics().boundingRect(
+                    sitio, Qt::AlignCenter | Qt::TextWordWrap, b->text());
+                QVERIFY2(sitio.contains(texto), qPrintable(que));
+            } else if (auto *l = qobject_cast<QLabel *>(w); l && l->pixmap().isNull()) {
+                QVERIFY2(l->wordWrap() ? l->heightForWidth(l->width()) <= l->height()
+                                       : l->sizeHint().width() <= l->width(),
                          qPrintable(que));
+            } else if (auto *g = qobject_cast<QGroupBox *>(w)) {
+                QVERIFY2(g->fontMetrics().horizontalAdvance(g->title()) < g->width(),
+                         qPrintable(que));
+            } else if (auto *e = qobject_cast<QLineEdit *>(w)) {
+                QVERIFY2(e->fontMetrics().height() <= e->height(), qPrintable(que));
+            } else {
+                continue;
             }
+            ++textos;
+            // The font actually used, not just the one asked for: it must be installed.
+            const QFontInfo letra(w->font());
+            QVERIFY2(letra.family() == QLatin1String("Liberation Sans"),
+                     qPrintable(que + u' ' + letra.family()));
+            QVERIFY2(letra.pointSizeF() > 0 &&
+                         qFuzzyCompare(letra.pointSizeF(), w->font().pointSizeF()),
+                     qPrintable(que));
         }
         QVERIFY(textos > 20);
     }
@@ -223,14 +180,12 @@ class PruebaDisposicion : public QObject {
     // Text stands out from its ground, as the guidelines for readable text ask (4.5 to 1); the
     // menu's black ground stays behind its text and does not leak into its buttons.
     void coloresLegibles() {
-        for (const char *n : Nombres) {
-            for (QWidget *w : controles(ventana(QLatin1String(n)))) {
-                auto *l = qobject_cast<QLabel *>(w);
-                if (!l || !l->pixmap().isNull())
-                    continue;
-                const double c = contraste(l->palette().color(QPalette::WindowText), fondoDe(l));
-                QVERIFY2(c >= 4.5, qPrintable(QStringLiteral("%1: %2").arg(nombre(l)).arg(c)));
-            }
+        for (QWidget *w : controles()) {
+            auto *l = qobject_cast<QLabel *>(w);
+            if (!l || !l->pixmap().isNull())
+                continue;
+            const double c = contraste(l->palette().color(QPalette::WindowText), fondoDe(l));
+            QVERIFY2(c >= 4.5, qPrintable(QStringLiteral("%1: %2").arg(nombre(l)).arg(c)));
         }
         Menu &menu = Ventanas::menu();
         QCOMPARE(control(menu, "Salir")->palette().color(QPalette::Button),
@@ -241,19 +196,17 @@ class PruebaDisposicion : public QObject {
     }
 
     void ordenDeTabulacionYFocoInicial_data() {
-        QTest::addColumn<QString>("nombre");
-        QTest::addColumn<QStringList>("orden");
-        QTest::newRow("Menu") << "Menu" << QStringList{"Eljuego", "Intro", "Salir"};
-        QTest::newRow("Juego") << "Juego" << QStringList{"List1",   "text1",      "PaLante",
-                                                         "Patras",  "Derecha",    "Izquierda",
-                                                         "PalMenu", "Inventario", "Ver"};
-        QTest::newRow("IntroAyuda") << "IntroAyuda" << QStringList{"Volver"};
-        QTest::newRow("Sacabo") << "Sacabo" << QStringList{"Command1"};
+        QTest::addColumn<QStringList>("orden"); // the row's name is the window's
+        QTest::newRow("Menu") << QStringList{"Eljuego", "Intro", "Salir"};
+        QTest::newRow("Juego") << QStringList{"List1",   "text1",      "PaLante",
+                                              "Patras",  "Derecha",    "Izquierda",
+                                              "PalMenu", "Inventario", "Ver"};
+        QTest::newRow("IntroAyuda") << QStringList{"Volver"};
+        QTest::newRow("Sacabo") << QStringList{"Command1"};
     }
     void ordenDeTabulacionYFocoInicial() {
-        QFETCH(QString, nombre);
         QFETCH(QStringList, orden);
-        QWidget &v = ventana(nombre);
+        QWidget &v = ventana(QString::fromUtf8(QTest::currentDataTag()));
         // Only the listed controls take the focus; labels, frames, lines and pictures never.
         QStringList enfocables;
         for (QWidget *w : v.findChildren<QWidget *>())
@@ -266,12 +219,12 @@ class PruebaDisposicion : public QObject {
         QCOMPARE(enfocables, ordenados);
         // The chain from the first control visits the others in tab order.
         QStringList cadena;
-        QWidget *w = buscar(v, qPrintable(orden.first()));
+        QWidget *w = control(v, qPrintable(orden.first()));
         do {
             if (orden.contains(w->objectName()) && !cadena.contains(w->objectName()))
                 cadena << w->objectName();
             w = w->nextInFocusChain();
-        } while (w != buscar(v, qPrintable(orden.first())));
+        } while (w != control(v, qPrintable(orden.first())));
         QCOMPARE(cadena, orden);
         // Shown for the first time, a screen focuses its lowest tab position.
         Ventanas::mostrar(v);
@@ -306,13 +259,13 @@ class PruebaDisposicion : public QObject {
             {"IntroAyuda", "Frame2", QAccessible::Grouping, "Introducción"},
             {"IntroAyuda", "Frame1", QAccessible::Grouping, "Ayuda"},
             {"IntroAyuda", "Volver", QAccessible::Button, "Volver"},
-            {"IntroAyuda", "Frame2/Image1", QAccessible::Graphic, nullptr},
+            {"IntroAyuda", "Image1", QAccessible::Graphic, nullptr},
             {"Sacabo", "Command1", QAccessible::Button, "Final"},
             {"Sacabo", "Label1", QAccessible::StaticText,
              "¡¡Enhorabuena, te has pasado el juego!!"},
         };
         for (const Nombre &n : nombres) {
-            QWidget *w = buscar(ventana(QLatin1String(n.ventana)), n.control);
+            QWidget *w = control(ventana(QLatin1String(n.ventana)), n.control);
             QAccessibleInterface *a = QAccessible::queryAccessibleInterface(w);
             const QString que = QStringLiteral("%1.%2").arg(n.ventana, n.control);
             QVERIFY2(a, qPrintable(que));

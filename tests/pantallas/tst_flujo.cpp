@@ -6,8 +6,6 @@
 // is heard and shown at each step in its exact order.
 
 #include "ApoyoVentanas.h"
-#include "IntroAyuda.h"
-#include "Sacabo.h"
 #include "Textos.h"
 
 #include <QCloseEvent>
@@ -28,11 +26,6 @@ void escribir(Juego &juego, const QString &orden) {
     QLineEdit *caja = control<QLineEdit>(juego, "text1");
     teclear(caja, orden);
     QTest::keyClick(caja, Qt::Key_Return);
-}
-
-// Closing a window as the window manager's close box does.
-void cerrar(QWidget &ventana) {
-    QVERIFY(ventana.close());
 }
 
 } // namespace
@@ -144,7 +137,7 @@ class PruebaFlujo : public QObject {
 
     void ningunBotonEsPredeterminado() {
         // Escape on a focused button does nothing, and Enter or Escape where no button has the
-        // focus clicks none: no button is a default or cancel button.
+        // focus clicks none: no button is a default or cancel button. Only text1 takes Escape.
         Menu &menu = arrancar();
         QVERIFY(QTest::qWaitForWindowActive(&menu));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
@@ -156,35 +149,48 @@ class PruebaFlujo : public QObject {
         QWidget *lista = control(juego, "List1");
         lista->setFocus();
         QTest::keyClick(lista, Qt::Key_Return);
-        QTest::keyClick(lista, Qt::Key_Escape);
+        for (const char *otro : {"List1", "Ver", "PalMenu"}) {
+            control(juego, otro)->setFocus();
+            QTest::keyClick(control(juego, otro), Qt::Key_Escape);
+        }
         QCOMPARE(registro.hechos, QStringList());
         QCOMPARE(ventanas(true), QStringList{"Juego"});
         QCOMPARE(juego.partida().estado(), Estado());
     }
 
-    void salidasConDespedida_data() {
+    // Every way out: the cue, then the farewell box, then the end, once each; or the end alone.
+    void salidas_data() {
         QTest::addColumn<QString>("camino");
-        QTest::addColumn<QString>("aviso");
-        QTest::newRow("Salir del menú") << "Salir" << AvisoSalir;
-        QTest::newRow("cerrar el menú") << "cerrarMenu" << AvisoSalir;
-        QTest::newRow("cerrar el juego") << "cerrarJuego" << AvisoSalir;
-        QTest::newRow("Escape en text1") << "Escape" << AvisoEscape;
+        QTest::addColumn<QStringList>("hechos");
+        const QStringList despedida{"sonido Cagonto", AvisoSalir, "fin"};
+        QTest::newRow("Salir del menú") << "Salir" << despedida;
+        QTest::newRow("cerrar el menú") << "cerrarMenu" << despedida;
+        QTest::newRow("cerrar el juego") << "cerrarJuego" << despedida;
+        QTest::newRow("Escape en text1")
+            << "Escape" << QStringList{"sonido Cagonto", AvisoEscape, "fin"};
+        QTest::newRow("orden SALIR") << "SALIR" << QStringList{"fin"};
+        QTest::newRow("cerrar Intro / Ayuda") << "cerrarIntro" << QStringList{"fin"};
     }
-    void salidasConDespedida() {
+    void salidas() {
         QFETCH(QString, camino);
-        QFETCH(QString, aviso);
+        QFETCH(QStringList, hechos);
         Menu &menu = arrancar();
-        QStringList antes;
         if (camino == QLatin1String("Salir")) {
             clic(menu, "Salir");
         } else if (camino == QLatin1String("cerrarMenu")) {
-            cerrar(menu);
+            QVERIFY(menu.close());
+        } else if (camino == QLatin1String("cerrarIntro")) {
+            clic(menu, "Intro");
+            registro.hechos.clear();
+            QVERIFY(Ventanas::introAyuda().close());
         } else {
             clic(menu, "Eljuego");
             Juego &juego = Ventanas::juego();
-            antes = registro.hechos;
+            registro.hechos.clear();
             if (camino == QLatin1String("cerrarJuego")) {
-                cerrar(juego);
+                QVERIFY(juego.close());
+            } else if (camino == QLatin1String("SALIR")) {
+                escribir(juego, QStringLiteral("salir"));
             } else {
                 // Half an order typed: Escape must not run it, whatever it says.
                 QTest::keyClicks(control<QLineEdit>(juego, "text1"), QStringLiteral("coger ma"));
@@ -193,19 +199,7 @@ class PruebaFlujo : public QObject {
             }
             QVERIFY(lineas(juego).isEmpty());
         }
-        // Cue first, then the box, then the end: once each.
-        QCOMPARE(registro.hechos, antes + (QStringList{"sonido Cagonto", aviso, "fin"}));
-    }
-
-    void escapeFueraDeText1NoHaceNada() {
-        Juego &juego = entrar();
-        registro.hechos.clear();
-        for (const char *otro : {"List1", "Ver", "PalMenu"}) {
-            control(juego, otro)->setFocus();
-            QTest::keyClick(control(juego, otro), Qt::Key_Escape);
-        }
-        QCOMPARE(registro.hechos, QStringList());
-        QCOMPARE(ventanas(true), QStringList{"Juego"});
+        QCOMPARE(registro.hechos, hechos);
     }
 
     void enterDelTecladoNumericoTambienManda() {
@@ -215,26 +209,6 @@ class PruebaFlujo : public QObject {
         QTest::keyClick(caja, Qt::Key_Enter, Qt::KeypadModifier);
         QCOMPARE(lineas(juego).size(), 1);
         QVERIFY(caja->text().isEmpty());
-    }
-
-    void salidasSilenciosas_data() {
-        QTest::addColumn<QString>("camino");
-        QTest::newRow("orden SALIR") << "SALIR";
-        QTest::newRow("cerrar Intro / Ayuda") << "cerrarIntro";
-    }
-    void salidasSilenciosas() {
-        QFETCH(QString, camino);
-        Menu &menu = arrancar();
-        if (camino == QLatin1String("SALIR")) {
-            clic(menu, "Eljuego");
-            registro.hechos.clear();
-            escribir(Ventanas::juego(), QStringLiteral("salir"));
-        } else {
-            clic(menu, "Intro");
-            registro.hechos.clear();
-            cerrar(Ventanas::introAyuda());
-        }
-        QCOMPARE(registro.hechos, QStringList{"fin"});
     }
 
     // The whole game through the game screen's own buttons and order box, then both ways out of
@@ -294,7 +268,7 @@ class PruebaFlujo : public QObject {
         if (porBoton)
             clic(final, "Command1");
         else
-            cerrar(final);
+            QVERIFY(final.close());
         QCOMPARE(registro.hechos, (QStringList{"sonido Ayuda", "fin"}));
     }
 

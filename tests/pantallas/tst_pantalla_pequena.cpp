@@ -7,9 +7,8 @@
 // corner on the screen, and lies wholly on it in each direction where it fits.
 
 #include "ApoyoVentanas.h"
-#include "IntroAyuda.h"
-#include "Sacabo.h"
 
+#include <QDebug>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -26,28 +25,20 @@ class PruebaPantallaPequena : public QObject {
     void cleanupTestCase() { Ventanas::olvidarTodas(); }
 
     void ventanasALaVista_data() {
-        QTest::addColumn<QWidget *>("ventana");
-        QTest::newRow("Menu") << static_cast<QWidget *>(&Ventanas::menu());
-        QTest::newRow("Juego") << static_cast<QWidget *>(&Ventanas::juego());
-        QTest::newRow("IntroAyuda") << static_cast<QWidget *>(&Ventanas::introAyuda());
-        QTest::newRow("Sacabo") << static_cast<QWidget *>(&Ventanas::sacabo());
+        QTest::addColumn<QString>("nombre");
+        for (const char *n : NombresVentanas)
+            QTest::newRow(n) << QString::fromLatin1(n);
     }
     void ventanasALaVista() {
-        QFETCH(QWidget *, ventana);
+        QFETCH(QString, nombre);
+        QWidget *ventana = &::ventana(nombre);
         const QRect zona = QGuiApplication::primaryScreen()->availableGeometry();
         QVERIFY2(zona.width() < Ventanas::juego().width(),
                  "the screen is not small: see this test's CMakeLists.txt");
         Ventanas::mostrar(*ventana);
         const QRect sitio = ventana->frameGeometry();
-        const QString donde = QStringLiteral("%1,%2 %3x%4 on %5,%6 %7x%8")
-                                  .arg(sitio.x())
-                                  .arg(sitio.y())
-                                  .arg(sitio.width())
-                                  .arg(sitio.height())
-                                  .arg(zona.x())
-                                  .arg(zona.y())
-                                  .arg(zona.width())
-                                  .arg(zona.height());
+        QString donde;
+        QDebug(&donde) << sitio << "on" << zona;
         QVERIFY2(zona.contains(sitio.topLeft()), qPrintable(donde));
         if (sitio.width() <= zona.width())
             QVERIFY2(sitio.right() <= zona.right(), qPrintable(donde));
