@@ -23,15 +23,6 @@
 
 namespace {
 
-Juego &entrarAlJuego() {
-    Menu &menu = arrancar();
-    QTest::mouseClick(control<QPushButton>(menu, "Eljuego"), Qt::LeftButton);
-    Juego &juego = Ventanas::juego();
-    if (!QTest::qWaitForWindowActive(&juego))
-        qFatal("la ventana del juego no llega a activarse");
-    return juego;
-}
-
 QString descripcion(QWidget *w) {
     return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Description);
 }
@@ -54,8 +45,9 @@ class PruebaAccesible : public QObject {
     // Enter held down on a focused button clicks it once (the rest of Enter is checked on the
     // real desktop).
     void enterMantenidoPulsaUnaVez() {
-        Juego &juego = entrarAlJuego();
-        QTest::mouseClick(control<QPushButton>(juego, "PaLante"), Qt::LeftButton);
+        Juego &juego = entrar();
+        QVERIFY(QTest::qWaitForWindowActive(&juego));
+        clic(juego, "PaLante");
         QWidget *izquierda = control(juego, "Izquierda");
         izquierda->setFocus();
         QTest::keyPress(izquierda, Qt::Key_Enter, Qt::KeypadModifier);
@@ -69,7 +61,8 @@ class PruebaAccesible : public QObject {
     // After a move the focus stays on the button pressed while it is still there, else goes to
     // the order box; never to another button, which a second Space would press.
     void elFocoTrasMoverse() {
-        Juego &juego = entrarAlJuego();
+        Juego &juego = entrar();
+        QVERIFY(QTest::qWaitForWindowActive(&juego));
         auto lugar = [&] { return juego.partida().estado().Lugar; };
         QWidget *caja = control(juego, "text1");
         QWidget *palante = control(juego, "PaLante");
@@ -91,15 +84,16 @@ class PruebaAccesible : public QObject {
 
     // What a listener hears for what is only seen: the pictures, and the keys of the game.
     void loQueSoloSeVe() {
-        Juego &juego = entrarAlJuego();
+        Juego &juego = entrar();
+        QVERIFY(QTest::qWaitForWindowActive(&juego));
         // Each place's picture is described as itself, and the description follows the moves.
         QStringList vistas{descripcion(control(juego, "Image1"))};
         for (const char *b : {"PaLante", "Izquierda", "Izquierda", "Izquierda"}) {
-            QTest::mouseClick(control<QPushButton>(juego, b), Qt::LeftButton);
+            clic(juego, b);
             vistas << descripcion(control(juego, "Image1"));
         }
         for (const char *b : {"Derecha", "Derecha", "Derecha", "Patras", "Patras"})
-            QTest::mouseClick(control<QPushButton>(juego, b), Qt::LeftButton);
+            clic(juego, b);
         QCOMPARE(juego.partida().estado().Lugar, Cercanias);
         vistas << descripcion(control(juego, "Image1"));
         vistas.removeDuplicates();

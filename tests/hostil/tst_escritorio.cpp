@@ -215,21 +215,13 @@ class TstEscritorio : public QObject {
         Ventanas::ponerFin({});
     }
 
+    // What the engine makes of exotic orders is tst_ordenes' to check; here, orders that fill the
+    // box past its cap, cut wherever it falls, and the empty one.
     void ordenesHostilesEnLaCaja_data() {
         QTest::addColumn<QString>("orden");
         QTest::addColumn<bool>("esCoche");
 
         QTest::newRow("vacía") << QString() << false;
-        QTest::newRow("NUL") << QString::fromUtf8("\0mirar coche\0", 13) << true;
-        QTest::newRow("controles") << QStringLiteral("\x01\x1b[2J\x07mirar coche\x7f\t") << true;
-        QTest::newRow("mitades de par sueltas")
-            << QChar(0xDC00) + QStringLiteral("mirar coche") + QChar(0xD800) << true;
-        QTest::newRow("emoji") << QStringLiteral("👨‍👩‍👧 mirar 🚗 coche 🇪🇸")
-                               << true;
-        QTest::newRow("derecha a izquierda")
-            << QStringLiteral("\u202Emirar coche\u202C\u200F انظر") << true;
-        QTest::newRow("eszett y ligaduras") << QStringLiteral("straße ﬃ ŉ mirar coche") << true;
-        QTest::newRow("letra y acento") << QStringLiteral("mirar el co\u0301che") << true;
         QTest::newRow("caja llena de acentos")
             << QStringLiteral("mirar coche ") + QString(32000, QChar(0x0301)) << true;
         QTest::newRow("caja llena de emoji")
