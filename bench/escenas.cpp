@@ -27,19 +27,20 @@ namespace {
 
 Cuadros *cuadros = nullptr;
 
-void informar(const char *escena, double ms) {
-    std::fprintf(stderr, "jubo-medir: escena %s %.4f\n", escena, ms);
-}
-
 [[noreturn]] void fallar(const char *motivo) {
     std::fprintf(stderr, "jubo-medir: error %s\n", motivo);
     std::fflush(stderr);
     std::_Exit(2);
 }
 
-// Milliseconds from `accion` to the end of the first frame that paints a widget accepted by
-// `cuenta`.
-double medir(const std::function<bool(QObject *)> &cuenta, const std::function<void()> &accion) {
+// Lets pending repaints and window-system traffic settle, so that one step does not pay for the
+// last; then prints the milliseconds from `accion` to the end of the first frame that paints a
+// widget accepted by `cuenta`.
+void medir(const char *escena, const std::function<bool(QObject *)> &cuenta,
+           const std::function<void()> &accion) {
+    QEventLoop asentar;
+    QTimer::singleShot(30, &asentar, &QEventLoop::quit);
+    asentar.exec();
     QEventLoop bucle;
     std::int64_t fin = -1;
     cuadros->cuenta = cuenta;
@@ -57,15 +58,7 @@ double medir(const std::function<bool(QObject *)> &cuenta, const std::function<v
     cuadros->alTerminar = nullptr;
     if (fin < 0)
         fallar("no llegó el cuadro esperado en 5 s");
-    return double(fin - inicio) / 1e6;
-}
-
-// Lets pending repaints and window-system traffic finish so that one step does not pay for the
-// last.
-void asentar() {
-    QEventLoop bucle;
-    QTimer::singleShot(30, &bucle, &QEventLoop::quit);
-    bucle.exec();
+    std::fprintf(stderr, "jubo-medir: escena %s %.4f\n", escena, double(fin - inicio) / 1e6);
 }
 
 std::function<bool(QObject *)> dentroDe(QWidget *w) {
@@ -82,68 +75,44 @@ QWidget *ventanaVisible() {
     return nullptr;
 }
 
-// Controls keep the names the game gives them; the caption is the fallback.
-template <typename T> T *buscar(QWidget *ventana, const char *nombre, const QString &texto = {}) {
-    if (T *w = ventana->findChild<T *>(QLatin1String(nombre)))
-        return w;
-    for (T *w : ventana->findChildren<T *>()) {
-        if constexpr (std::is_base_of_v<QAbstractButton, T>) {
-            if (!texto.isEmpty() && w->text() == texto)
-                return w;
-        } else {
-            return w;
-        }
-    }
-    return nullptr;
-}
-
 void escenasReferencia(QWidget *ventana, int veces) {
     auto *etiqueta = ventana->findChild<QLabel *>();
     if (!etiqueta)
         fallar("la ventana no tiene etiqueta");
-    for (int i = 0; i < veces; ++i) {
-        asentar();
-        informar("etiqueta", medir(dentroDe(etiqueta), [&] {
-                     etiqueta->setText(i % 2 ? QStringLiteral("Las rozozerad der Jubo")
-                                             : QStringLiteral("Er Jubo"));
-                 }));
-    }
+    for (int i = 0; i < veces; ++i)
+        medir("etiqueta", dentroDe(etiqueta), [&] {
+            etiqueta->setText(i % 2 ? QStringLiteral("Las rozozerad der Jubo")
+                                    : QStringLiteral("Er Jubo"));
+        });
 }
 
 void escenasJuego(QWidget *menu, QAbstractButton *eljuego, int veces) {
-    asentar();
-    informar("juego",
-             medir([menu](QObject *o) { return static_cast<QWidget *>(o)->window() != menu; },
-                   [&] { QTest::mouseClick(eljuego, Qt::LeftButton); }));
+    medir(
+        "juego", [menu](QObject *o) { return static_cast<QWidget *>(o)->window() != menu; },
+        [&] { QTest::mouseClick(eljuego, Qt::LeftButton); });
     QWidget *juego = ventanaVisible();
     if (!juego || juego == menu)
         fallar("no se ve la ventana del juego");
-    auto *palante = buscar<QAbstractButton>(juego, "PaLante", QStringLiteral("Pa' Lante"));
-    auto *patras = buscar<QAbstractButton>(juego, "Patras", QStringLiteral("Pa' Tras"));
-    auto *texto = buscar<QLineEdit>(juego, "text1");
-    auto *lista = buscar<QAbstractItemView>(juego, "List1");
+    // Found by the names the game gives them, so a renamed control fails the run.
+    auto *palante = juego->findChild<QAbstractButton *>(QStringLiteral("PaLante"));
+    auto *patras = juego->findChild<QAbstractButton *>(QStringLiteral("Patras"));
+    auto *texto = juego->findChild<QLineEdit *>(QStringLiteral("text1"));
+    auto *lista = juego->findChild<QAbstractItemView *>(QStringLiteral("List1"));
     QWidget *dibujo = juego->findChild<QWidget *>(QStringLiteral("Image1"));
-    if (!palante || !patras || !texto || !lista)
+    if (!palante || !patras || !texto || !lista || !dibujo)
         fallar("faltan controles del juego");
-    // Without a named picture control, any frame of the game window after the click counts.
-    auto cuentaDibujo = dentroDe(dibujo ? dibujo : juego);
 
     // Entrance -> room -> entrance, so the orders below are given at the entrance.
-    for (int i = 0; i < veces; ++i) {
-        for (QAbstractButton *boton : {palante, patras}) {
-            asentar();
-            informar("mover",
-                     medir(cuentaDibujo, [&] { QTest::mouseClick(boton, Qt::LeftButton); }));
-        }
-    }
+    for (int i = 0; i < veces; ++i)
+        for (QAbstractButton *boton : {palante, patras})
+            medir("mover", dentroDe(dibujo), [&] { QTest::mouseClick(boton, Qt::LeftButton); });
     // One order taken by a rule and one refused, in turn.
     const QString ordenes[] = {QStringLiteral("mirar coche"), QStringLiteral("bailar una jota")};
     for (int i = 0; i < 2 * veces; ++i) {
         texto->setFocus();
         texto->clear();
         QTest::keyClicks(texto, ordenes[i % 2]);
-        asentar();
-        informar("orden", medir(dentroDe(lista), [&] { QTest::keyClick(texto, Qt::Key_Return); }));
+        medir("orden", dentroDe(lista), [&] { QTest::keyClick(texto, Qt::Key_Return); });
     }
 }
 
@@ -151,7 +120,7 @@ void correr(int veces) {
     QWidget *ventana = ventanaVisible();
     if (!ventana)
         fallar("no hay ventana visible");
-    if (auto *eljuego = buscar<QAbstractButton>(ventana, "Eljuego", QStringLiteral("Juego")))
+    if (auto *eljuego = ventana->findChild<QAbstractButton *>(QStringLiteral("Eljuego")))
         escenasJuego(ventana, eljuego, veces);
     else
         escenasReferencia(ventana, veces);
