@@ -65,10 +65,16 @@ bool esNegativa(const QStringList &lineas) {
                        [&](const char *n) { return lineas.first() == QString::fromUtf8(n); });
 }
 
+// Every refusal and boast draws once from a generator seeded anew from the clock.
+void Sorteo_del_reloj(benchmark::State &state) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(sorteoDelReloj());
+}
+
 // Orders are given in the room, whose table is the longest of the six. The reply is checked after
 // timing, so a change in the tables cannot silently turn a measurement into another one.
-void procesar(benchmark::State &state, const QString &orden, bool negativa,
-              Sorteo sorteo = sorteoDelReloj) {
+void ProcesarOrden(benchmark::State &state, const QString &orden, bool negativa,
+                   Sorteo sorteo = sorteoDelReloj) {
     PantallaMuda pantalla;
     Partida partida(pantalla, std::move(sorteo));
     partida.estado().Lugar = Cuarto;
@@ -79,37 +85,19 @@ void procesar(benchmark::State &state, const QString &orden, bool negativa,
     const QString primera = QString::fromUtf8(*reglasDe(Cuarto).front().respuesta.begin());
     if (negativa ? !esNegativa(pantalla.lineas) : pantalla.lineas.value(0) != primera)
         state.SkipWithError("la orden no siguió el camino que se quería medir");
+    if (negativa)
+        state.SetLabel(std::to_string(reglasDe(Cuarto).size() + ReglasGenerales.size()) +
+                       " reglas");
 }
-
 // "LLAMAR TELEFONO" is the first row of the room's table.
-void ProcesarOrden_primera_regla(benchmark::State &state) {
-    procesar(state, QStringLiteral("llamar por teléfono"), false);
-}
-BENCHMARK(ProcesarOrden_primera_regla);
-
-void ProcesarOrden_negativa(benchmark::State &state) {
-    procesar(state, QStringLiteral("bailar una jota"), true);
-    state.SetLabel(std::to_string(reglasDe(Cuarto).size() + ReglasGenerales.size()) + " reglas");
-}
-BENCHMARK(ProcesarOrden_negativa);
-
+BENCHMARK_CAPTURE(ProcesarOrden, primera_regla, QStringLiteral("llamar por teléfono"), false);
+BENCHMARK_CAPTURE(ProcesarOrden, negativa, QStringLiteral("bailar una jota"), true);
 // The same refusal with a draw that is not re-seeded: what the rules and the matcher cost alone.
-void ProcesarOrden_negativa_sin_reloj(benchmark::State &state) {
-    procesar(state, QStringLiteral("bailar una jota"), true, SorteoFijo(1));
-}
-BENCHMARK(ProcesarOrden_negativa_sin_reloj);
-
-// Every refusal and boast draws once from a generator seeded anew from the clock.
-void Sorteo_del_reloj(benchmark::State &state) {
-    for (auto _ : state)
-        benchmark::DoNotOptimize(sorteoDelReloj());
-}
+BENCHMARK_CAPTURE(ProcesarOrden, negativa_sin_reloj, QStringLiteral("bailar una jota"), true,
+                  SorteoFijo(1));
 BENCHMARK(Sorteo_del_reloj);
-
-void ProcesarOrden_1MiB(benchmark::State &state) {
-    procesar(state, ordenRechazada(1 << 20), true);
-}
-BENCHMARK(ProcesarOrden_1MiB)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ProcesarOrden, 1MiB, ordenRechazada(1 << 20), true)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 
