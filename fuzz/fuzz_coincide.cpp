@@ -15,16 +15,6 @@
 #include <cstdlib>
 #include <string_view>
 
-namespace {
-
-[[noreturn]] void falla(const char *que, const QString &patron, const QString &orden) {
-    std::fprintf(stderr, "fuzz_coincide: %s\n  patrón: %s\n  orden: %s\n", que,
-                 patron.toUtf8().constData(), orden.toUtf8().constData());
-    std::abort();
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *datos, std::size_t tam) {
     const std::string_view entrada(reinterpret_cast<const char *>(datos), tam);
     const std::size_t corte = entrada.find('\n');
@@ -34,13 +24,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *datos, std::size_t tam
     const QString orden = QString::fromUtf8(entrada.substr(corte + 1));
 
     const bool si = Coincide(patron, orden);
-    if (Coincide(patron, orden) != si)
-        falla("dos respuestas distintas a la misma pregunta", patron, orden);
-    if (si != coincidenciaDirecta(patron, orden))
-        falla("no coincide con la lectura directa de las reglas", patron, orden);
-    if (si != coincideNormalizada(patron.toUpper(), normalizarOrden(orden)))
-        falla("el atajo de una sola normalización da otra respuesta", patron, orden);
-    if (si && !Coincide(patron, QStringLiteral("YA ") + orden + QStringLiteral(" Y MAS")))
-        falla("palabras de más alrededor de la orden la estropean", patron, orden);
+    const std::pair<bool, const char *> fallos[] = {
+        {Coincide(patron, orden) != si, "dos respuestas distintas a la misma pregunta"},
+        {coincidenciaDirecta(patron, orden) != si,
+         "no coincide con la lectura directa de las reglas"},
+        {coincideNormalizada(patron.toUpper(), normalizarOrden(orden)) != si,
+         "el atajo de una sola normalización da otra respuesta"},
+        {si && !Coincide(patron, QStringLiteral("YA ") + orden + QStringLiteral(" Y MAS")),
+         "palabras de más alrededor de la orden la estropean"},
+    };
+    for (const auto &[falla, que] : fallos) {
+        if (falla) {
+            std::fprintf(stderr, "fuzz_coincide: %s\n  patrón: %s\n  orden: %s\n", que,
+                         patron.toUtf8().constData(), orden.toUtf8().constData());
+            std::abort();
+        }
+    }
     return 0;
 }

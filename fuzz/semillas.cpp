@@ -2,15 +2,11 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Writes the fuzzers' seed inputs and dictionary from the rule tables themselves, so a new or
-// changed rule is in the seeds at the next build without anyone copying it by hand.
-//
-//   semillas <output folder>
-//
-// <output>/coincide/: "pattern\norder" pairs, each pattern with an order that satisfies it.
-// <output>/partida/:  jubo-texto scripts: the buttons that reach a place, then one of its orders;
-//                     and the walkthrough.
-// <output>/juego.dict: every pattern word and every front-end command, for -dict=.
+// Writes the fuzzers' seeds and dictionary from the rule tables, so a new or changed rule is in
+// the seeds at the next build. Usage: semillas <output folder>, which then holds
+//   coincide/   "pattern\norder" pairs, each pattern with an order that satisfies it;
+//   partida/    the walkthrough, and scripts pressing the buttons to a place, then one order;
+//   juego.dict  every pattern word and front-end command, for -dict=.
 
 #include "Atajos.h"
 #include "Grabadora.h"
@@ -63,10 +59,8 @@ QByteArray entrecomillado(const QByteArray &s) {
 } // namespace
 
 int main(int argc, char **argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "uso: semillas <carpeta de salida>\n");
-        return 2;
-    }
+    if (argc != 2)
+        qFatal("uso: semillas <carpeta de salida>");
     salida.setPath(QString::fromLocal8Bit(argv[1]));
     salida.removeRecursively();
     if (!salida.mkpath(QStringLiteral("coincide")) || !salida.mkpath(QStringLiteral("partida")))
