@@ -7,17 +7,7 @@
 """The terminal front end under abuse: hostile input, broken input and output, its command line,
 and its line editor on a real pseudo-terminal.
 
-Usage: terminal.py <jubo-texto> <walkthrough> [slowness]
-
-slowness multiplies every time limit (5 for sanitizer builds).
-
-Hostile input: every case sends some hostile lines, then the walkthrough. The program must answer
-every line, write nothing on stderr, still win the game afterwards and exit with status 0, all in
-a few seconds. Lines beginning with "/" are front-end commands and get no answer of their own when
-they do not apply, so the cases use orders only.
-
-Broken input and output: a failed read or write ends the program with one line on stderr and
-status 1, never as if the input had simply ended.
+Usage: terminal.py <jubo-texto> <walkthrough> [slowness]   (slowness multiplies the time limits)
 """
 
 import os
@@ -44,24 +34,20 @@ SEGUNDOS = 20  # per run; the slowest case takes well under one second on an unl
 LENTITUD = 1
 
 
-def jugar(entrada, semilla="1"):
+def jugar(entrada, *argumentos, **kw):
     inicio = time.monotonic()
-    p = subprocess.run(
-        [PROGRAMA, "--semilla", semilla],
-        input=entrada,
-        capture_output=True,
-        timeout=SEGUNDOS * LENTITUD,
-    )
+    p = subprocess.run([PROGRAMA, *argumentos], input=entrada, capture_output=True,
+                       timeout=SEGUNDOS * LENTITUD, **kw)
     return p, time.monotonic() - inicio
 
 
 class Terminal(unittest.TestCase):
-    def comprobar(self, hostiles, final=b"\n"):
-        """Sends the hostile lines, then the walkthrough; checks each got its answer."""
-        entrada = b"\n".join(hostiles) + final + SOLUCION
-        p, segundos = jugar(entrada)
-        self.assertEqual(p.stderr, b"")
-        self.assertEqual(p.returncode, 0)
+    """Hostile lines, then the walkthrough: every line answered, nothing on stderr, the game
+    still won, status 0. Lines beginning with "/" are front-end commands, so only orders here."""
+
+    def comprobar(self, hostiles):
+        p, segundos = jugar(b"\n".join(hostiles) + b"\n" + SOLUCION, "--semilla", "1")
+        self.assertEqual((p.returncode, p.stderr), (0, b""))
         lineas = p.stdout.split(b"\n")
         self.assertIn(FINAL, lineas, "the walkthrough no longer wins")
         ecos = [i for i, l in enumerate(lineas) if l.startswith(b"> ")]
@@ -104,113 +90,75 @@ class Terminal(unittest.TestCase):
                 self.assertLess(self.comprobar([linea]), 5.0 * LENTITUD)
 
     def test_diez_mil_ordenes_seguidas(self):
-        variadas = [
-            b"mirar coche",
-            b"vacilar",
-            b"\xff\xfe",
-            b"\0",
-            "💣".encode(),
-            b"",
-            b"coger mazo",
-            "mirar la la\u0301mpara".encode(),
-        ]
-        hostiles = [variadas[i % len(variadas)] for i in range(10000)]
-        self.assertLess(self.comprobar(hostiles), 10.0 * LENTITUD)
+        variadas = [b"mirar coche", b"vacilar", b"\xff\xfe", b"\0", "💣".encode(), b"",
+                    b"coger mazo", "mirar la la\u0301mpara".encode()]
+        self.assertLess(self.comprobar(variadas * 1250), 10.0 * LENTITUD)
 
     def test_basura_binaria(self):
         # Random bytes, newlines included, as if a binary file were piped in.
         azar = random.Random(20261208)
-        basura = bytes(azar.randrange(256) for _ in range(256 * 1024))
-        lineas = basura.split(b"\n")
+        lineas = bytes(azar.randrange(256) for _ in range(256 * 1024)).split(b"\n")
         self.assertGreater(len(lineas), 500)
         self.comprobar(lineas)
 
     def test_fin_de_entrada(self):
-        # No newline after the last order, Windows line ends, and nothing at all.
-        p, _ = jugar(SOLUCION.rstrip(b"\n"))
-        self.assertEqual(p.returncode, 0)
-        self.assertIn(FINAL, p.stdout.split(b"\n"))
-        p, _ = jugar(SOLUCION.replace(b"\n", b"\r\n"))
-        self.assertEqual(p.returncode, 0)
-        self.assertIn(FINAL, p.stdout.split(b"\n"))
-        p, _ = jugar(b"")
-        self.assertEqual((p.returncode, p.stderr), (0, b""))
-        self.assertIn(b"== Entrada ==", p.stdout)
-
-    def test_salir_tras_basura(self):
-        # The one order that ends the game still does, whatever came before it.
-        p, _ = jugar(b"\xff\0\x1b\n" * 100 + b"salir\n" + SOLUCION)
-        self.assertEqual((p.returncode, p.stderr), (0, b""))
-        self.assertNotIn(FINAL, p.stdout.split(b"\n"))
+        # Whatever comes last, the input just ends: status 0, nothing on stderr.
+        casos = [
+            (SOLUCION.rstrip(b"\n"), FINAL),  # no newline after the last order
+            (b"", b"== Entrada =="),
+            # The one order that ends the game still does, whatever came before it.
+            (b"\xff\0\x1b\n" * 100 + b"salir\n" + SOLUCION, b"== Entrada =="),
+        ]
+        for entrada, ultimo_lugar in casos:
+            with self.subTest(entrada[:20]):
+                p, _ = jugar(entrada, "--semilla", "1")
+                self.assertEqual((p.returncode, p.stderr), (0, b""))
+                lugares = [l for l in p.stdout.split(b"\n") if l.startswith(b"== ")]
+                self.assertEqual(lugares[-1], ultimo_lugar)
 
 
 class Opciones(unittest.TestCase):
     def test_ayuda_y_version(self):
-        for opcion in ("--ayuda", "--help", "-h"):
+        casos = [(o, rb"Uso: jubo-texto \[--semilla N\]\n(.*\n)*.*--version")
+                 for o in ("--ayuda", "--help", "-h")]
+        casos += [(o, rb"jubo-texto \(Las rozozerad der Jubo\) \d+\.\d+\.\d+\n")
+                  for o in ("--version", "-v")]
+        for opcion, patron in casos:
             with self.subTest(opcion):
-                p = subprocess.run([PROGRAMA, opcion], capture_output=True, timeout=SEGUNDOS)
+                p, _ = jugar(b"", opcion)
                 self.assertEqual((p.returncode, p.stderr), (0, b""))
-                self.assertTrue(p.stdout.startswith(b"Uso: jubo-texto [--semilla N]\n"))
-                self.assertIn(b"--version", p.stdout)
-        for opcion in ("--version", "-v"):
-            with self.subTest(opcion):
-                p = subprocess.run([PROGRAMA, opcion], capture_output=True, timeout=SEGUNDOS)
-                self.assertEqual((p.returncode, p.stderr), (0, b""))
-                self.assertRegex(p.stdout, rb"^jubo-texto \(Las rozozerad der Jubo\) \d+\.\d+\.\d+\n")
+                self.assertRegex(p.stdout, b"^" + patron)
 
     def test_opciones_malas(self):
         # Each in one line naming the option, status 2, and no game started.
-        casos = [
-            (["--version2"], "--version2"),
-            (["-x"], "-x"),
-            (["--semilla"], "--semilla"),
-            (["--semilla", "tres"], "--semilla"),
-            (["--semilla", "-1"], "--semilla"),
-            (["--semilla", "4294967296"], "--semilla"),
-            (["--semilla="], "--semilla"),
-            (["--ayuda=1"], "--ayuda"),
-            (["sobra"], "sobra"),
-        ]
+        casos = [(["--version2"], "--version2"), (["-x"], "-x"), (["--semilla"], "--semilla"),
+                 (["--semilla", "tres"], "--semilla"), (["--semilla", "-1"], "--semilla"),
+                 (["--semilla", "4294967296"], "--semilla"), (["--semilla="], "--semilla"),
+                 (["--ayuda=1"], "--ayuda"), (["sobra"], "sobra")]
         for argumentos, nombre in casos:
             with self.subTest(" ".join(argumentos)):
-                p = subprocess.run([PROGRAMA, *argumentos], input=SOLUCION, capture_output=True,
-                                   timeout=SEGUNDOS)
+                p, _ = jugar(SOLUCION, *argumentos)
                 self.assertEqual((p.returncode, p.stdout), (2, b""))
-                self.assertRegex(p.stderr.decode(), rf"^jubo-texto: [^\n]*{re.escape(nombre)}[^\n]*\n$")
-
-
-def ignorar_sigpipe():
-    signal.signal(signal.SIGPIPE, signal.SIG_IGN)
-
-
-def cerrar_salida():
-    os.close(1)
-
-
-def memoria_pico_kib(pid):
-    with open(f"/proc/{pid}/status") as f:
-        return next(int(l.split()[1]) for l in f if l.startswith("VmHWM:"))
+                self.assertRegex(p.stderr.decode(),
+                                 rf"^jubo-texto: [^\n]*{re.escape(nombre)}[^\n]*\n$")
 
 
 class Fallos(unittest.TestCase):
+    """A failed read or write ends the program with one line on stderr and status 1, never as if
+    the input had simply ended."""
+
     def fallo(self, p, que):
-        """One line on stderr saying what could not be done, and status 1."""
         self.assertEqual(p.returncode, 1, p.stderr)
         self.assertRegex(p.stderr.decode(), rf"^jubo-texto: no se puede {que}: [^\n]+\n$")
 
     def test_no_se_puede_escribir(self):
-        with open("/dev/full", "wb") as lleno:
-            p = subprocess.run([PROGRAMA], input=SOLUCION, stdout=lleno, stderr=subprocess.PIPE,
-                               timeout=SEGUNDOS * LENTITUD)
-        self.fallo(p, "escribir la salida")
-        p = subprocess.run([PROGRAMA], input=SOLUCION, stderr=subprocess.PIPE,
-                           preexec_fn=cerrar_salida, timeout=SEGUNDOS * LENTITUD)
-        self.fallo(p, "escribir la salida")
-        for opcion in ("--ayuda", "--version"):
-            with open("/dev/full", "wb") as lleno:
-                p = subprocess.run([PROGRAMA, opcion], stdout=lleno, stderr=subprocess.PIPE,
-                                   timeout=SEGUNDOS)
-            self.fallo(p, "escribir la salida")
+        casos = [([], SOLUCION, {}), (["--ayuda"], b"", {}), (["--version"], b"", {}),
+                 ([], SOLUCION, {"preexec_fn": lambda: os.close(1)})]
+        for argumentos, entrada, kw in casos:
+            with self.subTest(argumentos, cerrada=bool(kw)), open("/dev/full", "wb") as lleno:
+                p = subprocess.run([PROGRAMA, *argumentos], input=entrada, stdout=lleno,
+                                   stderr=subprocess.PIPE, timeout=SEGUNDOS * LENTITUD, **kw)
+                self.fallo(p, "escribir la salida")
 
     def test_lector_ido_con_sigpipe_ignorado(self):
         lector, escritor = os.pipe()
@@ -219,7 +167,8 @@ class Fallos(unittest.TestCase):
             entrada.write(SOLUCION * 1000)
             entrada.seek(0)
             p = subprocess.run([PROGRAMA], stdin=entrada, stdout=escritor, stderr=subprocess.PIPE,
-                               preexec_fn=ignorar_sigpipe, timeout=SEGUNDOS * LENTITUD)
+                               preexec_fn=lambda: signal.signal(signal.SIGPIPE, signal.SIG_IGN),
+                               timeout=SEGUNDOS * LENTITUD)
             # It stops at the first failed write instead of reading on.
             self.assertLess(entrada.tell(), len(SOLUCION) * 1000)
         os.close(escritor)
@@ -251,11 +200,9 @@ class Fallos(unittest.TestCase):
         # /dev/zero is one endless line: refused once, then skipped for ever in bounded memory.
         # The address-space limit keeps a faulty build from taking the machine; sanitizers
         # cannot run under one.
-        limite = 1 << 30
-
         def limitar():
             if LENTITUD == 1:
-                resource.setrlimit(resource.RLIMIT_AS, (limite, limite))
+                resource.setrlimit(resource.RLIMIT_AS, (1 << 30, 1 << 30))
 
         with open("/dev/zero", "rb") as ceros:
             p = subprocess.Popen([PROGRAMA], stdin=ceros, stdout=subprocess.PIPE,
@@ -272,7 +219,9 @@ class Fallos(unittest.TestCase):
             self.assertIn(LARGA, salida)
             time.sleep(1)  # a gigabyte more of zeros
             self.assertIsNone(p.poll(), "it stopped reading")
-            self.assertLess(memoria_pico_kib(p.pid), 64 * 1024 * LENTITUD)
+            with open(f"/proc/{p.pid}/status") as f:
+                pico = next(int(l.split()[1]) for l in f if l.startswith("VmHWM:"))
+            self.assertLess(pico, 64 * 1024 * LENTITUD)  # KiB
         finally:
             p.kill()
             _, error = p.communicate()
@@ -280,8 +229,8 @@ class Fallos(unittest.TestCase):
 
     def test_linea_demasiado_larga(self):
         # A line of 16 MiB is still an order; one byte more is refused, and the game goes on.
-        entrada = b"x" * (16 * MiB) + b"\n" + b"x" * (16 * MiB + 1) + b"\nmirar coche\n"
-        p, _ = jugar(entrada)
+        p, _ = jugar(b"x" * (16 * MiB) + b"\n" + b"x" * (16 * MiB + 1) + b"\nmirar coche\n",
+                     "--semilla", "1")
         self.assertEqual((p.returncode, p.stderr), (0, b""))
         lineas = p.stdout.split(b"\n")
         self.assertEqual(lineas[-4:], [LARGA, b"> mirar coche", COCHE, b""])
@@ -302,7 +251,6 @@ class Editor(unittest.TestCase):
         self.pid, self.fd, self.pantalla = pid, fd, b""
 
     def esperar(self, listo, mensaje):
-        """Reads what the program shows until listo() holds."""
         fin = time.monotonic() + SEGUNDOS * LENTITUD
         while not listo() and time.monotonic() < fin:
             if select.select([self.fd], [], [], 0.1)[0]:
@@ -316,13 +264,13 @@ class Editor(unittest.TestCase):
         self.esperar(lambda: self.pantalla.count(texto) >= veces, f"{texto} not {veces} times")
 
     def al_teclado(self):
-        """Waits until the editor waits for a key: the prompt shown and the terminal in raw mode.
-        A key typed ahead, while the terminal is still in line mode, would be read differently."""
+        # The prompt shown and the terminal in raw mode: a key typed ahead, while the terminal is
+        # still in line mode, would be read differently.
         self.esperar(lambda: self.pantalla.endswith(b"> ")
                      and not termios.tcgetattr(self.fd)[3] & termios.ICANON, "no prompt")
 
     def orden(self, teclas, respuesta, veces):
-        """Types an order and waits for its answer to appear `veces` times in all."""
+        """Types keys and waits for respuesta to appear `veces` times in all."""
         self.al_teclado()
         os.write(self.fd, teclas)
         self.ver(respuesta, veces)
