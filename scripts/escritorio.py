@@ -2,31 +2,20 @@
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-"""A throw-away desktop for running the game without a screen or a sound card: the one every
-test, script and measurement that needs a display or real sound uses. Everything it starts it
-stops again, and nothing of the caller's own session (display, buses, sound server, home) is
-touched or seen.
-
-    sys.path.insert(0, "<source>/scripts")
-    from escritorio import Escritorio, Error, esperar
+"""A throw-away desktop for running the game without a screen or a sound card, used by every
+test, script and measurement that needs a display or real sound. Everything it starts it stops
+again, and nothing of the caller's own session (display, buses, sound server, home) is touched.
 
     with Escritorio(con_sonido=True, con_bus=True) as esc:
         esc.usar_aqui()              # this process joins it too (before `import pyatspi`)
-        grabacion = esc.grabar("sonido.wav")
         jubo = esc.lanzar([programa], cwd, "jubo.log")
         ventana = esc.ventana("Menú principal")
-        ...
-        esc.parar(grabacion)
-        muestras = leer_wav("sonido.wav")
 
-What it starts, each only when asked:
-- con_pantalla (default on): Xvfb on a display number of its own (esc.display), with xdotool
-  and ImageMagick to find, click, type into and photograph windows;
-- con_bus: a private D-Bus session bus, where the accessibility bus (AT-SPI) starts on demand;
-- con_sonido: a private PulseAudio whose default sink is the null sink "jubo" (TASA Hz, mono,
-  no rewinds, so stopping a stream never takes back what was recorded of it).
-esc.env is the environment for programs on this desktop: a home and runtime folder of its own,
-LANG C.UTF-8, Qt on xcb, and none of the caller's QT_, PULSE_, XDG_, DISPLAY or DBUS_ settings.
+con_pantalla (default on): Xvfb on a display of its own, with xdotool and ImageMagick to find,
+click, type into and photograph windows; con_bus: a private D-Bus session bus, where the
+accessibility bus starts on demand; con_sonido: a private PulseAudio whose default sink is the
+null sink "jubo" (TASA Hz, mono, no rewinds, so stopping a stream never takes back what was
+recorded of it). esc.env is the environment for programs on this desktop.
 """
 
 import contextlib
@@ -48,9 +37,8 @@ class Error(Exception):
 
 
 def esperar(condicion, plazo, que, tolerar=()):
-    """Polls condicion() until it returns something true, and returns that; raises Error after
-    plazo seconds, saying what was awaited: que, or what que() returns then. Exceptions of the
-    types in tolerar count as "not yet" (the last one is told)."""
+    """condicion()'s first true value within plazo seconds; else Error naming que (or que()).
+    Exceptions of the types in tolerar count as "not yet"."""
     limite = time.monotonic() + plazo
     ultimo = None
     while True:
@@ -67,7 +55,6 @@ def esperar(condicion, plazo, que, tolerar=()):
 
 
 def leer_wav(fichero):
-    """The samples of a 16-bit mono WAV file (as grabar() writes them), as signed integers."""
     with wave.open(fichero, "rb") as w:
         if w.getsampwidth() != 2 or w.getnchannels() != 1:
             raise Error(f"{fichero}: no es PCM de 16 bits mono")
@@ -75,20 +62,11 @@ def leer_wav(fichero):
 
 
 class Escritorio:
-    """Context manager; see the module's description."""
-
     def __init__(self, con_pantalla=True, con_sonido=False, con_bus=False, ancho=1024, alto=768):
-        self.con_pantalla = con_pantalla
-        self.con_sonido = con_sonido
-        self.con_bus = con_bus
+        self.con_pantalla, self.con_sonido, self.con_bus = con_pantalla, con_sonido, con_bus
         self.tamano = f"{ancho}x{alto}x24"
-        self.procesos = []
-        self.carpeta = None
-        self.env = None
-        self.display = None
-        self._tubo_x = None
-
-    # --- setting up and tearing down ---------------------------------------------------------
+        self.procesos, self._tubos = [], []
+        self.carpeta = self.env = self.display = None
 
     def __enter__(self):
         herramientas = (["Xvfb", "xdotool", "import"] if self.con_pantalla else []) + \
@@ -116,9 +94,9 @@ class Escritorio:
         for p in reversed(self.procesos):
             self._parar_grupo(p)
         self.procesos.clear()
-        if self._tubo_x is not None:
-            os.close(self._tubo_x)
-            self._tubo_x = None
+        for t in self._tubos:
+            os.close(t)
+        self._tubos.clear()
         if self.carpeta:
             shutil.rmtree(self.carpeta, ignore_errors=True)
         return False
@@ -137,6 +115,7 @@ class Escritorio:
                 continue
 
     def _entorno_limpio(self):
+        # A home and runtime folder of its own, and none of the caller's display or bus settings.
         env = {k: v for k, v in os.environ.items()
                if not k.startswith(("QT_", "PULSE_", "XDG_", "DISPLAY", "WAYLAND", "DBUS_"))}
         casa = os.path.join(self.carpeta, "casa")
@@ -148,51 +127,48 @@ class Escritorio:
         return env
 
     def _iniciar(self, orden, registro, **kw):
-        """A helper process of the desktop, in a process group of its own."""
+        # In a process group of its own, stopped with all it started.
         p = subprocess.Popen(orden, env=self.env, stdin=subprocess.DEVNULL,
-                             stdout=kw.pop("stdout", subprocess.DEVNULL),
+                             stdout=subprocess.DEVNULL,
                              stderr=open(os.path.join(self.carpeta, registro), "w"),
                              start_new_session=True, **kw)
         self.procesos.append(p)
         return p
 
-    def _arrancar_x(self):
-        # Xvfb takes a free display number itself and writes it once it accepts clients. It writes
-        # again if it ever resets (-noreset keeps it from that), and a write into a closed pipe
-        # would kill it, so the pipe stays open for as long as Xvfb runs.
+    def _anunciado(self, orden, registro):
+        """Starts orden with "{}" replaced by a pipe, and returns the line it writes there once
+        ready. Xvfb writes again if it ever resets (-noreset keeps it from that), and a write into
+        a closed pipe would kill it, so the pipe stays open for as long as the desktop runs."""
         lectura, escritura = os.pipe()
-        self._tubo_x = lectura
+        self._tubos.append(lectura)
         try:
-            x = self._iniciar(["Xvfb", "-displayfd", str(escritura), "-screen", "0", self.tamano,
-                               "-nolisten", "tcp", "-noreset"], "xvfb.log", pass_fds=[escritura])
+            p = self._iniciar([a.format(escritura) for a in orden], registro,
+                              pass_fds=[escritura])
         finally:
             os.close(escritura)
-        numero = b""
+        linea = b""
         limite = time.monotonic() + 20
-        while not numero.endswith(b"\n") and time.monotonic() < limite and x.poll() is None:
+        while not linea.endswith(b"\n") and time.monotonic() < limite and p.poll() is None:
             if select.select([lectura], [], [], 0.2)[0]:
-                trozo = os.read(lectura, 32)
+                trozo = os.read(lectura, 256)
                 if not trozo:
                     break
-                numero += trozo
-        if not numero.strip():
-            raise Error("Xvfb no arrancó: " + self.registro("xvfb.log"))
-        self.display = ":" + numero.decode().strip()
+                linea += trozo
+        if not linea.strip():
+            raise Error(f"{orden[0]} no arrancó: " + self.registro(registro))
+        return linea.decode().strip()
+
+    def _arrancar_x(self):
+        self.display = ":" + self._anunciado(
+            ["Xvfb", "-displayfd", "{}", "-screen", "0", self.tamano, "-nolisten", "tcp",
+             "-noreset"], "xvfb.log")
         self.env["DISPLAY"] = self.display
         self._teclas_espanolas()
 
     def _arrancar_bus(self):
-        lectura, escritura = os.pipe()
-        try:
-            self._iniciar(["dbus-daemon", "--session", "--nofork", "--nopidfile",
-                           f"--print-address={escritura}"], "dbus.log", pass_fds=[escritura])
-        finally:
-            os.close(escritura)
-        with os.fdopen(lectura) as f:
-            direccion = f.readline().strip()
-        if not direccion:
-            raise Error("dbus-daemon no arrancó: " + self.registro("dbus.log"))
-        self.env["DBUS_SESSION_BUS_ADDRESS"] = direccion
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = self._anunciado(
+            ["dbus-daemon", "--session", "--nofork", "--nopidfile", "--print-address={}"],
+            "dbus.log")
         # Qt asks the session bus for the accessibility bus only when told to.
         self.env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
 
@@ -215,7 +191,7 @@ class Escritorio:
         self.pactl("set-default-sink", "jubo")
 
     def registro(self, nombre):
-        """What a helper process (xvfb.log, dbus.log, pulse.log) has written so far."""
+        """What a helper process (xvfb.log, dbus.log, pulse.log...) has written so far."""
         try:
             with open(os.path.join(self.carpeta, nombre), errors="replace") as f:
                 return f.read()
@@ -223,17 +199,13 @@ class Escritorio:
             return ""
 
     def usar_aqui(self):
-        """Points this very process at the desktop: its display, bus and runtime folder. Needed
-        before importing anything that connects at import time, such as pyatspi."""
+        """Points this very process at the desktop, before importing pyatspi or the like."""
         for clave in ("DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "XDG_RUNTIME_DIR"):
             if clave in self.env:
                 os.environ[clave] = self.env[clave]
 
-    # --- running things on it ----------------------------------------------------------------
-
     def lanzar(self, orden, cwd, registro, env=None):
-        """Starts a program on this desktop (with esc.env, or env); its output goes to the file
-        registro. It is stopped with the desktop if still running."""
+        """Starts a program here (with esc.env, or env), its output into the file registro."""
         p = subprocess.Popen(orden, cwd=cwd, env=env or self.env, stdin=subprocess.DEVNULL,
                              stdout=open(registro, "w"), stderr=subprocess.STDOUT,
                              start_new_session=True)
@@ -246,8 +218,7 @@ class Escritorio:
         return r.stdout.strip() if r.returncode == 0 else None
 
     def ventana(self, titulo, plazo=20, pid=None):
-        """Waits for one visible window whose title is exactly titulo (of process pid, if given)
-        and returns its X id."""
+        """The X id of a visible window titled exactly titulo (of process pid, if given)."""
         patron = "^" + "".join("\\" + c if c in "\\^$.|?*+()[]{}" else c for c in titulo) + "$"
         de = ["--pid", pid] if pid else []
 
@@ -258,7 +229,7 @@ class Escritorio:
         return esperar(buscar, plazo, f"la ventana «{titulo}»")
 
     def pintada(self, ventana, plazo=20):
-        """Waits until the window shows more than a blank ground: it has been painted."""
+        """Waits until the window shows more than a blank ground."""
         def colores():
             r = subprocess.run(["import", "-window", ventana, "-format", "%k", "info:"],
                                env=self.env, capture_output=True, text=True)
@@ -267,12 +238,10 @@ class Escritorio:
         esperar(colores, plazo, "que se pinte la ventana")
 
     def clic(self, ventana, x, y):
-        """Clicks at (x, y) of the window's client area."""
         self.xdotool("mousemove", "--sync", "--window", ventana, x, y)
         self.xdotool("click", 1)
 
     def clic_en_pantalla(self, x, y):
-        """Clicks at (x, y) of the screen."""
         self.xdotool("mousemove", x, y, "click", 1)
 
     def escribir(self, ventana, texto):
@@ -282,14 +251,14 @@ class Escritorio:
         self.xdotool("key", "Return")
 
     def soltar_foco(self):
-        """Gives the keyboard focus to the root window: no window is active, no caret blinks."""
+        """Gives the keyboard focus to the root window: no caret blinks."""
         raiz = self.xdotool("search", "--maxdepth", 0, "--name", "")
         if raiz:
             self.xdotool("windowfocus", "--sync", raiz.split()[0])
 
     def cerrar(self, ventana):
-        """What a window manager's close box does: sends the window WM_DELETE_WINDOW. (There is
-        no window manager here, and xdotool's windowclose destroys a window instead.)"""
+        """Sends the window WM_DELETE_WINDOW, as a close box does (xdotool's windowclose
+        destroys a window instead)."""
         class Mensaje(ctypes.Structure):
             _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong),
                         ("send_event", ctypes.c_int), ("display", ctypes.c_void_p),
@@ -310,7 +279,6 @@ class Escritorio:
 
     @contextlib.contextmanager
     def _x11(self):
-        """Xlib and a connection to this display, for the little xdotool cannot do."""
         x11 = ctypes.CDLL("libX11.so.6")
         x11.XOpenDisplay.restype = ctypes.c_void_p
         x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
@@ -337,10 +305,9 @@ class Escritorio:
             x11.XCloseDisplay(pantalla)
 
     def _teclas_espanolas(self):
-        """Gives each letter and sign of Spanish that a US keyboard lacks a key of its own, lower
-        and upper case. Otherwise xdotool binds a spare key for a moment for each such letter it
-        types and then unbinds it, and a program that reads the key press after that sees no
-        letter at all: on a busy machine, accents went missing."""
+        """Gives each Spanish letter a US keyboard lacks a key of its own. Otherwise xdotool binds
+        a spare key for a moment per such letter, and a program that reads the key press after
+        it is unbound sees no letter: on a busy machine, accents went missing."""
         with self._x11() as (x11, pantalla):
             minimo, maximo, por_tecla = ctypes.c_int(), ctypes.c_int(), ctypes.c_int()
             x11.XDisplayKeycodes(pantalla, ctypes.byref(minimo), ctypes.byref(maximo))
@@ -366,28 +333,24 @@ class Escritorio:
         if r.returncode != 0:
             raise Error("no se pudo capturar la ventana: " + r.stderr)
 
-    # --- sound ---------------------------------------------------------------------------------
-
     def pactl(self, *args):
-        """pactl on this desktop's sound server; its output, or None if it failed."""
+        """pactl's output here, or None if it failed."""
         r = subprocess.run(["pactl", *args], env=self.env, capture_output=True, text=True,
                            timeout=30)
         return r.stdout if r.returncode == 0 else None
 
     def clientes_de_sonido(self, pid):
-        """How many connections the process pid has open to the sound server."""
         return (self.pactl("list", "clients") or "").count(f'application.process.id = "{pid}"')
 
     def grabar(self, destino):
-        """Records what the sink plays, 16-bit mono at TASA Hz, until parar() (or the end of the
-        desktop): a WAV file when destino ends in .wav, raw samples otherwise."""
+        """Records the sink, 16-bit mono at TASA Hz, until parar(): WAV if destino ends in .wav,
+        raw samples otherwise."""
         formato = ["--file-format=wav"] if destino.endswith(".wav") else ["--raw"]
         return self._iniciar(["parecord", "--device=jubo.monitor", "--latency-msec=20", *formato,
                               "--channels=1", f"--rate={TASA}", "--format=s16le", destino],
                              "parecord.log")
 
     def parar(self, grabacion):
-        """Ends a recording, its file complete."""
         grabacion.send_signal(signal.SIGINT)
         try:
             grabacion.wait(10)

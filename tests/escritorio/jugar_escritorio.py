@@ -4,17 +4,14 @@
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-"""Plays the real jubo on a virtual X display as a person would: real mouse clicks and key
-presses through xdotool, and everything read back through the accessibility bus (AT-SPI), as a
-screen reader reads it, with what a screen reader is told as the game goes on. It runs on a private desktop of its own (scripts/escritorio.py): Xvfb, a
-D-Bus session where the accessibility bus starts, and a PulseAudio null sink.
+"""Plays the real jubo on a private desktop (scripts/escritorio.py) as a person would: real mouse
+clicks and key presses through xdotool, everything read back through the accessibility bus
+(AT-SPI) as a screen reader reads it, with what a screen reader is told as the game goes on.
 
 Usage: jugar_escritorio.py path/to/jubo
-With JUBO_CAPTURAS=folder set, a PNG of each screen is saved there (ImageMagick's import).
 """
 import importlib
 import os
-import shutil
 import subprocess
 import sys
 import tempfile
@@ -33,8 +30,7 @@ GLib = None
 
 
 def esperar(condicion, que, plazo=PLAZO):
-    """Polls until condicion() gives something true; returns it. The accessibility tree changes
-    under our feet while windows come and go, so errors while asking count as "not yet"."""
+    # The accessibility tree changes under our feet: errors while asking count as "not yet".
     return escritorio.esperar(condicion, plazo, que, tolerar=Exception)
 
 
@@ -62,10 +58,8 @@ def todos(raiz):
 
 
 class Oido:
-    """What a screen reader is told while the focus stays put, and where the focus goes, from
-    the accessibility bus's events. A notification's text is spoken when the notification comes
-    up (object:state-changed:showing; Orca 43 speaks nothing else of it), so that is what is
-    recorded, with each control that takes the focus."""
+    """What a screen reader is told while the focus stays put, and where the focus goes. A
+    notification's text is spoken when it comes up (Orca 43 speaks nothing else of it)."""
 
     def __init__(self):
         self.dichos = []
@@ -93,40 +87,41 @@ class Oido:
             contexto.iteration(False)
 
     def oye(self, esperado):
-        """Waits until esperado has been said, and checks that it was the only thing said since
-        the last call, and said once."""
+        """esperado is said, and is all that was said since the last call, once."""
         esperar(lambda: (self._recibir(), esperado in self.dichos)[1],
                 lambda: f"que se diga {esperado!r} (dicho: {self.dichos!r})")
         dichos, self.dichos = self.dichos, []
         comprobar(dichos == [esperado], f"se dijo {dichos!r} en vez de {esperado!r}")
 
     def calla(self):
-        """Nothing has been said since the last call (given a moment to arrive)."""
+        """Nothing was said since the last call (given a moment to arrive)."""
         time.sleep(0.5)
         self._recibir()
         dichos, self.dichos = self.dichos, []
         comprobar(dichos == [], f"se dijo {dichos!r} sin motivo")
 
     def enfocados(self):
-        """The controls that took the focus since the last call."""
         self._recibir()
         focos, self.focos = self.focos, []
         return focos
 
-    def cerrar(self):
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *_):
         pyatspi.Registry.deregisterEventListener(self._anotar, *self.tipos)
 
 
 class Jubo:
-    """One run of the program and what it shows."""
-
     def __init__(self):
-        self.carpeta = tempfile.mkdtemp(prefix="jubo-escritorio-")
+        # The working directory has no Archivos: the pictures must come from beside the program.
+        self.carpeta = tempfile.mkdtemp(dir=ESC.carpeta)
+        self.salida = os.path.join(self.carpeta, "salida.txt")
         self.vistos = []
         # A program that never shows up on the accessibility bus is started once more: that is
         # the bus's hiccup, not the game's. Twice in a row is a failure.
         for intento in (1, 2):
-            self.lanzar()
+            self.proceso = ESC.lanzar([JUBO], self.carpeta, self.salida)
             try:
                 self.app = esperar(self._app, "la aplicación jubo en el bus de accesibilidad")
                 return
@@ -137,12 +132,6 @@ class Jubo:
                       f"{self.vistos})", flush=True)
                 self.proceso.kill()
                 self.proceso.wait()
-
-    def lanzar(self):
-        # The working directory has no Archivos: the pictures must come from beside the program.
-        # Its output goes to a file: a pipe nobody reads could fill up and stop the program.
-        self.salida = os.path.join(self.carpeta, "salida.txt")
-        self.proceso = ESC.lanzar([JUBO], self.carpeta, self.salida)
 
     def _app(self):
         if self.proceso.poll() is not None:
@@ -166,16 +155,15 @@ class Jubo:
                 continue
         return None
 
-    def cerrar(self):
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *_):
         if self.proceso.poll() is None:
             self.proceso.kill()
             self.proceso.wait()
-        shutil.rmtree(self.carpeta, ignore_errors=True)
-
-    # What is on screen
 
     def ventana(self, titulo):
-        """The frame of a screen, once it is showing."""
         def buscar():
             for i in range(self.app.childCount):
                 v = self.app[i]
@@ -204,8 +192,6 @@ class Jubo:
         esperar(lambda: self.lineas(juego) == esperadas,
                 f"las líneas {esperadas!r} (hay {self.lineas(juego)!r})")
 
-    # What the player does
-
     def clic(self, a):
         esperar(lambda: visible(a) and a.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
                 .width > 0, f"«{a.name}» a la vista")
@@ -216,8 +202,8 @@ class Jubo:
         self.clic(self.control(ventana, pyatspi.ROLE_PUSH_BUTTON, nombre))
 
     def orden(self, juego, texto, clic=True):
-        """Types an order and Enter; clicks the order box first if it has not the focus, or
-        without clic fails then: a keyboard player never had to move it back."""
+        """Types an order and Enter; clicks the order box first if it lost the focus, or, without
+        clic, fails then: a keyboard player never had to move it back."""
         caja = self.control(juego, pyatspi.ROLE_TEXT, "Orden")
         if not enfocado(caja):
             comprobar(clic, "la caja de órdenes ha perdido el foco")
@@ -234,25 +220,15 @@ class Jubo:
         return t.getText(0, t.characterCount)
 
     def cerrar_ventana(self, titulo):
-        """Closes the visible window with this caption, as its close box would."""
         ESC.cerrar(ESC.ventana(titulo, PLAZO, pid=self.proceso.pid))
 
     def termina(self):
+        """The program ends by itself, and well."""
         try:
-            return self.proceso.wait(timeout=PLAZO)
+            codigo = self.proceso.wait(timeout=PLAZO)
         except subprocess.TimeoutExpired:
             raise Fallo("jubo no ha terminado")
-
-
-def capturar(ventana, nombre):
-    carpeta = os.environ.get("JUBO_CAPTURAS")
-    if not carpeta:
-        return
-    os.makedirs(carpeta, exist_ok=True)
-    time.sleep(0.3)  # let the last paint reach the screen
-    e = ventana.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    ESC.captura("root", os.path.join(carpeta, nombre + ".png"),
-                f"{e.width}x{e.height}+{e.x}+{e.y}")
+        comprobar(codigo == 0, f"jubo acaba con estado {codigo}")
 
 
 def comprobar(condicion, que):
@@ -297,17 +273,13 @@ TECLAS = {"Ver": "alt+v", "Pa' Ver lo que tienes": "alt+i", "Pal' Menú": "alt+m
 
 
 def partida_completa(teclado=False):
-    """From the menu to the ending, hearing what a screen reader is told: every reply, every
-    place and the hint, once each. With teclado, by keyboard alone (Enter on the focused
-    buttons, the Alt keys), and the focus never leaves the order box in the game."""
-    oido = Oido()
-    j = Jubo()
-    try:
+    """From the menu to the ending, hearing every reply, place and the hint once each. With
+    teclado, by keyboard alone, and the focus never leaves the order box in the game."""
+    with Oido() as oido, Jubo() as j:
         menu = j.ventana("Menú principal")
         comprobar(j.visibles() == ["Menú principal"], f"al empezar solo el menú: {j.visibles()}")
         eljuego = j.control(menu, pyatspi.ROLE_PUSH_BUTTON, "Juego")
         esperar(lambda: enfocado(eljuego), "el foco en el botón Juego")
-        capturar(menu, "Menu")
 
         def entrar(tecla):
             if teclado:
@@ -347,7 +319,6 @@ def partida_completa(teclado=False):
                   "en la entrada solo Pa' Lante y Pa' Tras")
         pista = j.control(juego, pyatspi.ROLE_LABEL, PISTA)
         comprobar(not visible(pista), "la pista oculta al empezar")
-        capturar(juego, "Juego")
         dibujo = lambda: [a.name for a in todos(juego) if a.getRole() == pyatspi.ROLE_IMAGE]
         caja = j.control(juego, pyatspi.ROLE_TEXT, "Orden")
         for accion, dicho in PARTIDA[:11]:
@@ -366,7 +337,6 @@ def partida_completa(teclado=False):
         comprobar([n for n, b in botones.items() if visible(b)] == ["Pa' Tras"],
                   "en las cercanías solo Pa' Tras")
         esperar(lambda: visible(pista), "la pista a la vista")
-        capturar(juego, "Juego-pista")
         focos = oido.enfocados()
         comprobar(not teclado or set(focos) <= {"Orden"}, f"el foco pasó por {focos}")
 
@@ -397,57 +367,41 @@ def partida_completa(teclado=False):
                   f"el botón Final dice {boton_final.description!r}")
         focos = oido.enfocados()
         comprobar(not teclado or focos == ["Final"], f"el foco pasó por {focos}")
-        capturar(final, "Sacabo")
         if teclado:
             xdotool("key", "Return")
         else:
             j.cerrar_ventana("Final")
-        codigo = j.termina()
-        comprobar(codigo == 0, f"jubo acaba con estado {codigo}")
-    finally:
-        oido.cerrar()
-        j.cerrar()
+        j.termina()
 
 
-def despedida(camino, texto):
-    j = Jubo()
-    try:
-        menu = j.ventana("Menú principal")
-        if camino == "Salir":
-            j.boton(menu, "Salir")
-        elif camino == "cerrar el menú":
-            j.cerrar_ventana("Menú principal")
-        elif camino == "cerrar el juego":
-            j.boton(menu, "Juego")
-            j.ventana("Las rozozerad der Jubo")
-            j.cerrar_ventana("Las rozozerad der Jubo")
-        else:
-            j.boton(menu, "Juego")
-            juego = j.ventana("Las rozozerad der Jubo")
+def despedida(escape):
+    """Closing the game window, or Escape with half an order typed: one farewell box, with its
+    text and its one button in Spanish, and the program ends well."""
+    with Jubo() as j:
+        j.boton(j.ventana("Menú principal"), "Juego")
+        juego = j.ventana("Las rozozerad der Jubo")
+        if escape:
             caja = j.control(juego, pyatspi.ROLE_TEXT, "Orden")
             esperar(lambda: enfocado(caja), "el foco en la caja de órdenes")
             xdotool("type", "--delay", "25", "coger ma")
             esperar(lambda: j.texto(caja) == "coger ma", "la orden a medias")
             xdotool("key", "Escape")
+        else:
+            j.cerrar_ventana("Las rozozerad der Jubo")
         caja = j.ventana("Salir")
-        j.control(caja, pyatspi.ROLE_LABEL, texto)
-        capturar(caja, "Salir-" + camino.replace(" ", "-"))
-        cajas = [j.app[i] for i in range(j.app.childCount)
-                 if j.app[i] is not None and j.app[i].name == "Salir"]
+        j.control(caja, pyatspi.ROLE_LABEL,
+                  "¡Gracias por jugar!, y vuelva pronto" if escape else "Gracias por jugar")
+        cajas = [a for a in (j.app[i] for i in range(j.app.childCount)) if a and a.name == "Salir"]
         comprobar(len(cajas) == 1, f"una sola despedida, no {len(cajas)}")
         ok = j.control(caja, pyatspi.ROLE_PUSH_BUTTON, "Aceptar")
         comprobar(sum(1 for a in todos(caja) if a.getRole() == pyatspi.ROLE_PUSH_BUTTON) == 1,
                   "un solo botón en la despedida")
         j.clic(ok)
-        codigo = j.termina()
-        comprobar(codigo == 0, f"jubo acaba con estado {codigo}")
-    finally:
-        j.cerrar()
+        j.termina()
 
 
 def intro_y_vuelta():
-    j = Jubo()
-    try:
+    with Jubo() as j:
         menu = j.ventana("Menú principal")
         eljuego = j.control(menu, pyatspi.ROLE_PUSH_BUTTON, "Juego")
         esperar(lambda: enfocado(eljuego), "el foco en el botón Juego")
@@ -465,7 +419,6 @@ def intro_y_vuelta():
         for trozo in ("Ayuda: Aventura conversacional.", "Introducción: Dorli Vánez",
                       "Alt + flecha arriba: Pa' Lante."):
             comprobar(trozo in volver.description, f"Volver no dice {trozo!r}")
-        capturar(intro, "IntroAyuda")
         xdotool("key", "Return")
         j.ventana("Menú principal")
         esperar(lambda: j.visibles() == ["Menú principal"], "solo el menú otra vez")
@@ -473,10 +426,7 @@ def intro_y_vuelta():
         j.boton(menu, "Intro / Ayuda")
         j.ventana("Intro / Ayuda")
         j.cerrar_ventana("Intro / Ayuda")
-        codigo = j.termina()
-        comprobar(codigo == 0, f"jubo acaba con estado {codigo}")
-    finally:
-        j.cerrar()
+        j.termina()
 
 
 def sonido():
@@ -484,8 +434,7 @@ def sonido():
     beside the program, whatever the working directory."""
     grabacion_wav = os.path.join(ESC.carpeta, "monitor.wav")
     grabacion = ESC.grabar(grabacion_wav)
-    j = Jubo()
-    try:
+    with Jubo() as j:
         menu = j.ventana("Menú principal")
         time.sleep(1.0)
         comprobar(ESC.clientes_de_sonido(j.proceso.pid) == 0,
@@ -498,19 +447,14 @@ def sonido():
         ESC.parar(grabacion)
         oido = sum(1 for m in escritorio.leer_wav(grabacion_wav) if abs(m) > 300) / escritorio.TASA
         comprobar(oido > 0.2, f"apenas se oye nada al entrar en el juego ({oido:.2f} s)")
-    finally:
-        j.cerrar()
 
 
 PRUEBAS = [
     ("partida completa con el ratón, cerrando la ventana final", partida_completa),
     ("partida completa con el teclado, oyendo lo que dice", lambda: partida_completa(teclado=True)),
     ("Intro / Ayuda, vuelta al menú y cerrarla", intro_y_vuelta),
-    ("Salir del menú", lambda: despedida("Salir", "Gracias por jugar")),
-    ("Escape con una orden a medias", lambda: despedida("Escape",
-                                                        "¡Gracias por jugar!, y vuelva pronto")),
-    ("cerrar el menú", lambda: despedida("cerrar el menú", "Gracias por jugar")),
-    ("cerrar el juego", lambda: despedida("cerrar el juego", "Gracias por jugar")),
+    ("Escape con una orden a medias", lambda: despedida(escape=True)),
+    ("cerrar el juego", lambda: despedida(escape=False)),
     ("sonido: nada al empezar, las señales al jugar", sonido),
 ]
 

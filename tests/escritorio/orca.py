@@ -4,16 +4,12 @@
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-"""What Orca, the screen reader, really says while jubo is played by keyboard alone, read from
-Orca's own debug log on a private desktop (scripts/escritorio.py). Orca runs without a speech
-server and logs each thing it would say all the same.
-
-Checked: entering the game tells the place; after each order, look, inventory and move the last
-thing Orca says is the reply or the new place, so nothing cuts it off; the intro's texts, the
-ending's texts and the farewell box with its Spanish button are read as they come up.
+"""What Orca, the screen reader, really says while jubo is played by keyboard alone, from Orca's
+debug log (it logs each thing it would say, with no speech server): entering the game tells the
+place; after each order, look, inventory and move the last thing said is the reply or the new
+place, so nothing cuts it off; the intro, the ending and the farewell box are read as they come.
 
 Usage: orca.py path/to/jubo      (exits 77, skipped, where Orca is not installed)
-With JUBO_ORCA_LOG=file set, Orca's log is kept there.
 """
 import datetime
 import importlib
@@ -29,10 +25,8 @@ from jugar_escritorio import ENTRADA, PARTIDA, TECLAS, comprobar, enfocado, espe
 
 PAUSA = 1.5  # seconds for Orca to take in one step before the next
 
-# Orca started as /usr/bin/orca starts it, with a debug log written line by line, but not through
-# that script: "orca --replace" kills every Orca of the user (a screen reader in use, another
-# test's), and plain "orca" refuses to start beside one. No speech server is started
-# (SPEECHD_CMD); the log still has every "SPEECH OUTPUT".
+# Orca as /usr/bin/orca starts it, with a debug log, but not through that script: "orca --replace"
+# kills every Orca of the user, and plain "orca" refuses to start beside one.
 LANZADOR = """
 import sys
 from orca import debug
@@ -62,9 +56,8 @@ def lo_que_dijo(log):
 
 
 class Guion:
-    """The steps taken, each with when it began and what Orca must say in it: either last (a
-    reply), or somewhere (a window coming up). A step ends where the next begins, or where the
-    player starts typing the next order."""
+    """The steps taken, each with when it began and what Orca must say in it: last (a reply), or
+    somewhere (a window coming up). A step ends where the next begins or typing starts."""
 
     def __init__(self):
         self.pasos, self.cortes = [], []
@@ -97,8 +90,7 @@ class Guion:
 
 
 def jugar(g):
-    j = je.Jubo()
-    try:
+    with je.Jubo() as j:
         menu = j.ventana("Menú principal")
         eljuego = j.control(menu, je.pyatspi.ROLE_PUSH_BUTTON, "Juego")
         esperar(lambda: enfocado(eljuego), "el foco en el botón Juego")
@@ -123,23 +115,18 @@ def jugar(g):
                 "a la extremada inteligencia suprema de Er Jubo", ultimo=False)
         j.ventana("Final")
         je.xdotool("key", "Return")
-        comprobar(j.termina() == 0, "jubo no acaba bien")
-    finally:
-        j.cerrar()
+        j.termina()
 
 
 def despedirse(g):
-    j = je.Jubo()
-    try:
+    with je.Jubo() as j:
         salir = j.control(j.ventana("Menú principal"), je.pyatspi.ROLE_PUSH_BUTTON, "Salir")
         je.xdotool("key", "shift+Tab")
         esperar(lambda: enfocado(salir), "el foco en Salir")
         time.sleep(PAUSA)
         g.paso("Intro en Salir", "Gracias por jugar | Aceptar", "Return", ultimo=False)
         je.xdotool("key", "Return")
-        comprobar(j.termina() == 0, "jubo no acaba bien")
-    finally:
-        j.cerrar()
+        j.termina()
 
 
 def main():
@@ -158,14 +145,10 @@ def main():
                 lambda: f"que Orca arranque ({esc.registro('orca.txt')[-800:]})", plazo=60)
         time.sleep(1)
         g = Guion()
-        try:
-            jugar(g)
-            despedirse(g)
-        finally:
-            orca.terminate()
-            orca.wait(timeout=20)
-            if os.environ.get("JUBO_ORCA_LOG"):
-                shutil.copy(log, os.environ["JUBO_ORCA_LOG"])
+        jugar(g)
+        despedirse(g)
+        orca.terminate()
+        orca.wait(timeout=20)
         g.comprobar(lo_que_dijo(log))
     print("ok   lo que dice Orca")
     return 0
