@@ -21,6 +21,7 @@ recorded of it). esc.env is the environment for programs on this desktop.
 import contextlib
 import ctypes
 import os
+import resource
 import select
 import shutil
 import signal
@@ -59,6 +60,29 @@ def leer_wav(fichero):
         if w.getsampwidth() != 2 or w.getnchannels() != 1:
             raise Error(f"{fichero}: no es PCM de 16 bits mono")
         return memoryview(w.readframes(w.getnframes())).cast("h")
+
+
+class Informe:
+    """Checks printed as they are made, "ok" or "MAL"; fin() is the exit status, 1 on any MAL."""
+
+    def __init__(self):
+        self.fallos = 0
+
+    def __call__(self, bien, que):
+        print("ok: " if bien else "MAL: ", que, sep="", flush=True)
+        self.fallos += not bien
+
+    def fin(self):
+        return 1 if self.fallos else 0
+
+
+def permitir_core():
+    """For preexec_fn: a crash leaves a core file in the working directory."""
+    resource.setrlimit(resource.RLIMIT_CORE, (resource.RLIM_INFINITY, resource.RLIM_INFINITY))
+
+
+def cores(carpeta):
+    return [f for f in os.listdir(carpeta) if f.startswith("core")]
 
 
 class Escritorio:

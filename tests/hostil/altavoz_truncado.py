@@ -4,10 +4,9 @@
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-"""A WAV file cut short beside a good one, on the real player with a sound server that works (the
-throw-away desktop's): altavoz_truncado plays the short one, then the good one, then takes the
-player down. The good cue must be heard, and the player must let go of its effects at once (the
-program's own watchdog fails it when it does not).
+"""A WAV file cut short beside a good one, on the real player with a working sound server:
+altavoz_truncado plays the short one, then the good one, then takes the player down. The good cue
+is heard, and the player lets go of its effects at once (its own watchdog fails it otherwise).
 
 Usage: altavoz_truncado.py path/to/altavoz_truncado
 """
@@ -35,12 +34,8 @@ def main():
             esc.parar(grabar)
         pico = max((abs(m) for m in leer_wav(grabacion)), default=0)
     print(r.stdout.strip(), r.stderr.strip(), f"pico grabado {pico}", sep="\n")
-    if r.returncode != 0:
-        sys.exit(f"MAL: altavoz_truncado terminó con {r.returncode}")
-    if "efectos soltados" not in r.stdout:
-        sys.exit("MAL: el altavoz no llegó a soltar sus efectos")
-    if pico < 3000:
-        sys.exit("MAL: el sonido bueno no se oyó tras el cortado")
+    if r.returncode != 0 or "efectos soltados" not in r.stdout or pico < 3000:
+        sys.exit("MAL: no acabó bien, no soltó sus efectos o no se oyó el sonido bueno")
     print("ok")
 
 

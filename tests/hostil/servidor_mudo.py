@@ -5,12 +5,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 """Sound servers that misbehave, and the game clicked through meanwhile (clics_con_sonido).
-PULSE_SERVER points at a Unix socket of ours that
-  mudo:   accepts every connection and never answers (PulseAudio's client waits 30 s for it);
-  cuelga: accepts the first connection, then hangs up and goes away.
-Each time every click must be answered at once, the event loop must never stand still for long,
-the sound must really have tried the server, and the process must end promptly after its main,
-even with the sound thread still waiting on the server.
+PULSE_SERVER points at a Unix socket of ours that either accepts every connection and never answers
+("mudo": PulseAudio's client waits 30 s) or accepts the first, then hangs up and goes away
+("cuelga"). Each time every click is answered at once, the event loop never stands still for long,
+the sound really tried the server, and the process ends promptly after its main.
 
 Usage: servidor_mudo.py path/to/clics_con_sonido [slowness factor]
 """
@@ -72,36 +70,24 @@ def probar(modo):
         finally:
             servidor.cerrar()
         total = (time.monotonic() - inicio) * 1000
-    clics = [(l.split()[1], int(l.split()[2])) for l in r.stdout.splitlines()
-             if l.startswith("clic ")]
-    valor = {l.split()[0]: int(l.split()[1]) for l in r.stdout.splitlines()
-             if l.startswith(("quieto ", "salida "))}
-    peor = max(clics, key=lambda c: c[1]) if clics else ("ninguno", 0)
-    print(f"{modo}: {len(clics)} clics, el más lento {peor[0]} {peor[1]} ms; quieto como mucho "
-          f"{valor.get('quieto')} ms; {servidor.conexiones} conexiones al servidor; "
-          f"{total - valor.get('salida', total):.0f} ms de main al final del proceso")
-    fallos = []
-    if r.returncode != 0:
-        fallos.append(f"terminó con {r.returncode}: {r.stderr.strip()}")
-    if len(clics) != 8 or peor[1] > CLIC_MAX:
-        fallos.append(f"clics {clics}: alguno pasó de {CLIC_MAX:.0f} ms o faltan")
-    if valor.get("quieto", QUIETO_MAX + 1) > QUIETO_MAX:
-        fallos.append(f"la ventana estuvo parada {valor.get('quieto')} ms")
-    if servidor.conexiones == 0:
-        fallos.append("el sonido no llegó a intentar el servidor")
-    if total - valor.get("salida", 0) > SALIDA_MAX:
-        fallos.append(f"tras main tardó {total - valor.get('salida', 0):.0f} ms en acabar")
+    lineas = [l.split() for l in r.stdout.splitlines() if l.strip()]
+    clics = [(l[1], int(l[2])) for l in lineas if l[0] == "clic"]
+    valor = {l[0]: int(l[1]) for l in lineas if l[0] in ("quieto", "salida")}
+    peor = max(clics, key=lambda c: c[1], default=("ninguno", 0))
+    tras_main = total - valor.get("salida", 0)
+    print(f"{modo}: {len(clics)} clics, el más lento {peor}; quieto como mucho "
+          f"{valor.get('quieto')} ms; {servidor.conexiones} conexiones; {tras_main:.0f} ms tras main")
+    fallos = [que for mal, que in [
+        (r.returncode != 0, f"terminó con {r.returncode}: {r.stderr.strip()}"),
+        (len(clics) != 8 or peor[1] > CLIC_MAX, f"clics {clics}: faltan o pasan de {CLIC_MAX} ms"),
+        (valor.get("quieto", QUIETO_MAX + 1) > QUIETO_MAX, "la ventana estuvo parada"),
+        (servidor.conexiones == 0, "el sonido no llegó a intentar el servidor"),
+        (tras_main > SALIDA_MAX, "tardó en acabar tras main"),
+    ] if mal]
     return [f"{modo}: {f}" for f in fallos]
 
 
-def main():
-    fallos = probar("mudo") + probar("cuelga")
-    for f in fallos:
-        print("MAL:", f)
-    if fallos:
-        sys.exit(1)
-    print("ok")
-
-
 if __name__ == "__main__":
-    main()
+    fallos = probar("mudo") + probar("cuelga")
+    print("\n".join("MAL: " + f for f in fallos) or "ok")
+    sys.exit(1 if fallos else 0)

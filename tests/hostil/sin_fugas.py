@@ -4,15 +4,12 @@
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-"""Runs a whole scripted game under Valgrind and fails on any memory error or leak.
+"""Runs a whole scripted game under Valgrind and fails on any memory error or leak: lost blocks
+through Valgrind's own exit status; blocks still reachable at exit only when our own code
+allocated them (the C++ and Qt libraries keep their caches until the end, our code must not).
 
 Usage: sin_fugas.py <source dir> <input file> <expected output line> <program> [args...]
-
-Lost blocks ("definitely", "indirectly" or "possibly") fail the run through Valgrind's own exit
-status. Blocks still reachable at exit are allowed only when our own code did not allocate them
-itself: the C++ and Qt libraries keep their buffers and caches until the end, our code must not.
 """
-
 import pathlib
 import re
 import subprocess
@@ -23,22 +20,12 @@ def main():
     if len(sys.argv) < 5:
         sys.exit(__doc__)
     fuente, entrada, esperada, programa = sys.argv[1:5]
-    nuestros = {
-        p.name
-        for carpeta in ("engine", "texto", "screens", "media")
-        for p in (pathlib.Path(fuente) / carpeta).rglob("*")
-        if p.suffix in (".cpp", ".h")
-    }
-    orden = [
-        "valgrind",
-        "--leak-check=full",
-        "--show-leak-kinds=all",
-        "--errors-for-leak-kinds=definite,indirect,possible",
-        "--error-exitcode=99",
-        f"--suppressions={pathlib.Path(__file__).with_name('valgrind-ajenas.supp')}",
-        programa,
-        *sys.argv[5:],
-    ]
+    nuestros = {p.name for carpeta in ("engine", "texto", "screens", "media")
+                for p in (pathlib.Path(fuente) / carpeta).rglob("*") if p.suffix in (".cpp", ".h")}
+    orden = ["valgrind", "--leak-check=full", "--show-leak-kinds=all",
+             "--errors-for-leak-kinds=definite,indirect,possible", "--error-exitcode=99",
+             f"--suppressions={pathlib.Path(__file__).with_name('valgrind-ajenas.supp')}",
+             programa, *sys.argv[5:]]
     with open(entrada, "rb") as f:
         p = subprocess.run(orden, stdin=f, capture_output=True, timeout=600)
     informe = p.stderr.decode(errors="replace")

@@ -5,16 +5,17 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 """jubo where no display can be had, in every way we know: each time one line on stderr that says
-so and names the reason (a missing variable, or what Qt said), exit status 1, killed by no signal
-and no core file left behind.
+so and names the reason (a missing variable, or what Qt said), status 1, and no core file.
 
 Usage: sin_pantalla.py <jubo>
 """
 import os
-import resource
 import subprocess
 import sys
 import tempfile
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts"))
+from escritorio import Informe, cores, permitir_core  # noqa: E402
 
 jubo = os.path.abspath(sys.argv[1])
 base = {k: v for k, v in os.environ.items()
@@ -32,24 +33,15 @@ casos = {
     "DISPLAY de otra máquina": (dict(base, DISPLAY="nohay.invalid:0"), [], "nohay.invalid:0"),
     "DISPLAY vacío": (dict(base, DISPLAY=""), [], "DISPLAY"),
 }
-
-
-def permitir_core():
-    # Cores enabled, so that a crash would leave one in the working directory.
-    resource.setrlimit(resource.RLIMIT_CORE, (resource.RLIM_INFINITY, resource.RLIM_INFINITY))
-
-
-fallos = 0
+informe = Informe()
 for nombre, (entorno, argumentos, razon) in casos.items():
     with tempfile.TemporaryDirectory() as cwd:
         r = subprocess.run([jubo, *argumentos], env=entorno, cwd=cwd, capture_output=True,
                            text=True, timeout=60, preexec_fn=permitir_core)
-        cores = [f for f in os.listdir(cwd) if f.startswith("core")]
+        dejados = cores(cwd)
     lineas = [l for l in r.stderr.splitlines() if l.strip()]
-    bien = (r.returncode == 1 and len(lineas) == 1 and lineas[0].startswith("jubo:")
+    informe(r.returncode == 1 and len(lineas) == 1 and lineas[0].startswith("jubo:")
             and "pantalla" in lineas[0] and razon in lineas[0]
-            and ("DISPLAY" in lineas[0]) == (razon == "DISPLAY") and r.stdout == "" and not cores)
-    print(f"{'ok' if bien else 'MAL'}: {nombre}: estado {r.returncode}, stderr {lineas!r}, "
-          f"cores {cores!r}")
-    fallos += not bien
-sys.exit(1 if fallos else 0)
+            and ("DISPLAY" in lineas[0]) == (razon == "DISPLAY") and r.stdout == "" and not dejados,
+            f"{nombre}: estado {r.returncode}, stderr {lineas!r}, cores {dejados!r}")
+sys.exit(informe.fin())
