@@ -73,14 +73,16 @@ inline QStringList ventanas(bool soloVisibles) {
     return nombres;
 }
 
-// Typing as a player does, accented letters included, one key press each.
-inline void teclear(QWidget *w, const QString &texto) {
-    for (QChar c : texto) {
+// An order typed as a player does, accented letters included, one key press each, then Enter.
+inline void teclearOrden(Juego &juego, const QString &orden) {
+    auto *caja = control<CajaOrden>(juego, "text1");
+    for (QChar c : orden) {
         if (c.unicode() < 128)
-            QTest::keyClick(w, char(c.unicode()));
+            QTest::keyClick(caja, char(c.unicode()));
         else
-            QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Click, caja, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
+    QTest::keyClick(caja, Qt::Key_Return);
 }
 
 // The start of the program, as main() does it.

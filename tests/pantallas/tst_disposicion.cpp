@@ -278,28 +278,10 @@ class PruebaDisposicion : public QObject {
         }
     }
 
-    // Three lines in view; a fourth brings the vertical scroll bar.
-    void tresLineasALaVista() {
-        Juego &juego = Ventanas::juego();
-        Ventanas::mostrar(juego);
-        QVERIFY(QTest::qWaitForWindowExposed(&juego));
-        auto *lista = control<QListWidget>(juego, "List1");
-        lista->addItems({"uno", "dos", "tres"});
-        QCoreApplication::processEvents();
-        for (int i = 0; i < 3; ++i)
-            QVERIFY(lista->viewport()->rect().contains(lista->visualItemRect(lista->item(i))));
-        QVERIFY(!lista->verticalScrollBar()->isVisible());
-        lista->addItem(QStringLiteral("cuatro"));
-        QCoreApplication::processEvents();
-        QVERIFY(lista->verticalScrollBar()->isVisible());
-        lista->addItem(QString(300, u'W'));
-        QCoreApplication::processEvents();
-        QVERIFY(lista->horizontalScrollBar()->isVisible());
-    }
-
     // Every reply the game can give fits the output list's width: nothing is cut off unseen,
-    // and no reply needs the horizontal scroll bar.
-    void cadaRespuestaCabeEnLaLista() {
+    // and no reply needs the horizontal scroll bar. Three lines are in view; a fourth brings the
+    // vertical scroll bar.
+    void laListaDeRespuestas() {
         Juego &juego = Ventanas::juego();
         Ventanas::mostrar(juego);
         QVERIFY(QTest::qWaitForWindowExposed(&juego));
@@ -334,6 +316,19 @@ class PruebaDisposicion : public QObject {
             QVERIFY2(!lista->horizontalScrollBar()->isVisible(), qPrintable(r.join(u'|')));
         }
         QVERIFY(masAncha > lista->width() / 2);
+
+        lista->clear();
+        lista->addItems({"uno", "dos", "tres"});
+        QCoreApplication::processEvents();
+        for (int i = 0; i < 3; ++i)
+            QVERIFY(lista->viewport()->rect().contains(lista->visualItemRect(lista->item(i))));
+        QVERIFY(!lista->verticalScrollBar()->isVisible());
+        lista->addItem(QStringLiteral("cuatro"));
+        QCoreApplication::processEvents();
+        QVERIFY(lista->verticalScrollBar()->isVisible());
+        lista->addItem(QString(300, u'W'));
+        QCoreApplication::processEvents();
+        QVERIFY(lista->horizontalScrollBar()->isVisible());
     }
 };
 

@@ -10,11 +10,7 @@
 #include "Guion.h"
 #include "Textos.h"
 
-#include <QCloseEvent>
 #include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
 #include <QtTest>
 
 namespace {
@@ -23,12 +19,6 @@ const QString AvisoSalir =
     QStringLiteral("aviso Salir|Gracias por jugar|%1").arg(int(QMessageBox::NoIcon));
 const QString AvisoEscape = QStringLiteral("aviso Salir|¡Gracias por jugar!, y vuelva pronto|%1")
                                 .arg(int(QMessageBox::Warning));
-
-void escribir(Juego &juego, const QString &orden) {
-    QLineEdit *caja = control<QLineEdit>(juego, "text1");
-    teclear(caja, orden);
-    QTest::keyClick(caja, Qt::Key_Return);
-}
 
 } // namespace
 
@@ -77,7 +67,7 @@ class PruebaFlujo : public QObject {
         Juego &juego = Ventanas::juego();
         clic(juego, "PaLante");
         QVERIFY(esperarDibujos(juego));
-        escribir(juego, QStringLiteral("coger mazo"));
+        teclearOrden(juego, QStringLiteral("coger mazo"));
         QTest::keyClicks(control<QLineEdit>(juego, "text1"), QStringLiteral("mirar caj"));
         const Estado estado = juego.partida().estado();
         const QStringList antes = lineas(juego);
@@ -105,7 +95,11 @@ class PruebaFlujo : public QObject {
 
     void introYVueltaAlMenu() {
         Menu &menu = arrancar();
-        clic(menu, "Intro");
+        QVERIFY(QTest::qWaitForWindowActive(&menu));
+        // By keyboard: Tab to Intro, Space presses it.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTRY_COMPARE(QApplication::focusWidget(), control(menu, "Intro"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         IntroAyuda &intro = Ventanas::introAyuda();
         QVERIFY(QTest::qWaitForWindowActive(&intro));
         QCOMPARE(ventanas(true), QStringList{"IntroAyuda"});
@@ -115,6 +109,9 @@ class PruebaFlujo : public QObject {
         const QString historia = control<QLabel>(intro, "Label2")->text();
         clic(intro, "Volver");
         QCOMPARE(ventanas(true), QStringList{"Menu"});
+        // The menu gives the focus back to the button last pressed.
+        QVERIFY(QTest::qWaitForWindowActive(&menu));
+        QTRY_COMPARE(QApplication::focusWidget(), control(menu, "Intro"));
         clic(menu, "Intro");
         QCOMPARE(ventanas(true), QStringList{"IntroAyuda"});
         QCOMPARE(&Ventanas::introAyuda(), &intro);
@@ -122,19 +119,6 @@ class PruebaFlujo : public QObject {
         QCOMPARE(control<QLabel>(intro, "Label2")->text(), historia);
         QCOMPARE(registro.hechos, (QStringList{"sonido Ayuda", "sonido Ayuda", "sonido Ayuda"}));
         QCOMPARE(ventanas(false), (QStringList{"Menu", "IntroAyuda"}));
-    }
-
-    void elMenuDevuelveElFocoAlUltimoBoton() {
-        Menu &menu = arrancar();
-        QVERIFY(QTest::qWaitForWindowActive(&menu));
-        // By keyboard: Tab to Intro, Space presses it.
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QTRY_COMPARE(QApplication::focusWidget(), control(menu, "Intro"));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-        QCOMPARE(ventanas(true), QStringList{"IntroAyuda"});
-        clic(Ventanas::introAyuda(), "Volver");
-        QVERIFY(QTest::qWaitForWindowActive(&menu));
-        QTRY_COMPARE(QApplication::focusWidget(), control(menu, "Intro"));
     }
 
     void ningunBotonEsPredeterminado() {
@@ -192,7 +176,7 @@ class PruebaFlujo : public QObject {
             if (camino == QLatin1String("cerrarJuego")) {
                 QVERIFY(juego.close());
             } else if (camino == QLatin1String("SALIR")) {
-                escribir(juego, QStringLiteral("salir"));
+                teclearOrden(juego, QStringLiteral("salir"));
             } else {
                 // Half an order typed: Escape must not run it, whatever it says.
                 QTest::keyClicks(control<QLineEdit>(juego, "text1"), QStringLiteral("coger ma"));
@@ -229,7 +213,7 @@ class PruebaFlujo : public QObject {
             if (const Atajo *a = buscarAtajo(linea))
                 clic(juego, a->boton);
             else
-                escribir(juego, linea);
+                teclearOrden(juego, linea);
             if (control(juego, "Label1")->isVisible())
                 conMensaje << linea;
         }
@@ -240,7 +224,7 @@ class PruebaFlujo : public QObject {
                                              "- Clavo", "- Mazo"}));
         registro.hechos.clear();
 
-        escribir(juego, ganadora);
+        teclearOrden(juego, ganadora);
         QCOMPARE(registro.hechos, QStringList{"sonido Ayuda"});
         QVERIFY(lineas(juego).isEmpty());
         QVERIFY(control<QLineEdit>(juego, "text1")->text().isEmpty());

@@ -91,16 +91,16 @@ class PruebaPiezas : public QObject {
         }
         QCOMPARE(respuestas.at(0), respuestas.at(3));
         QTest::keyClicks(caja, QStringLiteral("mir"));
-        QTest::keyClick(caja, Qt::Key_Up);
-        QCOMPARE(caja->text(), QStringLiteral("mirar coche"));
-        QTest::keyClick(caja, Qt::Key_Up);
-        QCOMPARE(caja->text(), QStringLiteral("vacilar"));
-        QTest::keyClick(caja, Qt::Key_Up); // nothing older: stays
-        QCOMPARE(caja->text(), QStringLiteral("vacilar"));
-        QTest::keyClick(caja, Qt::Key_Down);
-        QCOMPARE(caja->text(), QStringLiteral("mirar coche"));
-        QTest::keyClick(caja, Qt::Key_Down);
-        QCOMPARE(caja->text(), QStringLiteral("mir"));
+        // Nothing older than vacilar: a third Up stays there.
+        const std::pair<Qt::Key, const char *> pasos[] = {{Qt::Key_Up, "mirar coche"},
+                                                          {Qt::Key_Up, "vacilar"},
+                                                          {Qt::Key_Up, "vacilar"},
+                                                          {Qt::Key_Down, "mirar coche"},
+                                                          {Qt::Key_Down, "mir"}};
+        for (const auto &[tecla, texto] : pasos) {
+            QTest::keyClick(caja, tecla);
+            QCOMPARE(caja->text(), QLatin1String(texto));
+        }
         // A recalled order runs like a typed one, and browsing starts again from the newest.
         QTest::keyClick(caja, Qt::Key_Up);
         lista->clear();
