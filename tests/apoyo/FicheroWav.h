@@ -28,12 +28,12 @@ struct FicheroWav {
 
     QByteArray bytes() const {
         const quint16 bloque = quint16(canales * bits / 8);
-        const QByteArray fmt = le16(formato) + le16(canales) + le32(frecuencia) +
-                               le32(frecuencia * bloque) + le16(bloque) + le16(bits);
-        const QByteArray cuerpo =
-            "WAVEfmt " + le32(quint32(fmt.size())) + fmt + otrosTrozos + "data" +
-            le32(tamanoDeclarado.value_or(quint32(muestras.size()))) + muestras;
-        return "RIFF" + le32(quint32(cuerpo.size())) + cuerpo;
+        const QByteArray fmt = le(formato) + le(canales) + le(frecuencia) +
+                               le(frecuencia * bloque) + le(bloque) + le(bits);
+        const QByteArray cuerpo = "WAVEfmt " + le(quint32(fmt.size())) + fmt + otrosTrozos +
+                                  "data" + le(tamanoDeclarado.value_or(quint32(muestras.size()))) +
+                                  muestras;
+        return "RIFF" + le(quint32(cuerpo.size())) + cuerpo;
     }
 
     bool guardar(const QString &ruta) const {
@@ -52,20 +52,15 @@ struct FicheroWav {
                 const float f = float(v);
                 s.append(reinterpret_cast<const char *>(&f), sizeof f);
             } else {
-                s += le16(quint16(qint16(v * 32767)));
+                s += le(quint16(qint16(v * 32767)));
             }
         }
         return s;
     }
 
     // A field in little-endian order, as RIFF stores it.
-    static QByteArray le16(quint16 v) {
-        QByteArray b(2, '\0');
-        qToLittleEndian(v, b.data());
-        return b;
-    }
-    static QByteArray le32(quint32 v) {
-        QByteArray b(4, '\0');
+    template <typename T> static QByteArray le(T v) {
+        QByteArray b(sizeof v, '\0');
         qToLittleEndian(v, b.data());
         return b;
     }
