@@ -19,7 +19,6 @@ import shutil
 import signal
 import subprocess
 import sys
-import tempfile
 import time
 
 modo, fuente = sys.argv[1], sys.argv[-1]
@@ -76,7 +75,7 @@ def jugar(esc, programa, argumentos, tmp, cwd):
                         f"{tmp}/traza.log", programa] + argumentos, cwd=cwd,
                        registro=f"{tmp}/jubo.log")
     esperado = f"{fuente}/Archivos/Dibujos/cuarto.jpg[{VISIBLE_EN_DIBUJO}]"
-    visto = f"{tmp}/captura.png[{VISIBLE_EN_VENTANA}]"
+    diferencias = []
     try:
         menu = esc.ventana("Menú principal", plazo=30)
         esc.pintada(menu)
@@ -88,15 +87,13 @@ def jugar(esc, programa, argumentos, tmp, cwd):
         # Compared with the source tree's picture, not the installed one.
         def muestra_cuarto():
             esc.captura(ventana, f"{tmp}/captura.png")
-            return diferencia(visto, esperado) < 0.02
+            diferencias.append(diferencia(f"{tmp}/captura.png[{VISIBLE_EN_VENTANA}]", esperado))
+            return diferencias[-1] < 0.02
 
-        try:
-            esperar(muestra_cuarto, 15, "el dibujo del cuarto en la ventana")
-        except Error as e:
-            comprobar(False, f"{e} (diferencia {diferencia(visto, esperado):.3f})")
+        esperar(muestra_cuarto, 15, "el dibujo del cuarto en la ventana")
         time.sleep(2.5)  # Direccion.wav lasts under two seconds
     except Error as e:
-        comprobar(False, str(e))
+        comprobar(False, f"{e} (diferencias {diferencias[-3:]})")
     return juego
 
 
@@ -115,58 +112,54 @@ def terminar(juego):
 
 
 def main():
-    guardar = os.path.abspath(f"arranque-{modo}-fallo")
-    shutil.rmtree(guardar, ignore_errors=True)
-    with tempfile.TemporaryDirectory(prefix="jubo-arranque-") as tmp:
-        raiz, prefijo = instalar(tmp)
-        orden = orden_del_menu(f"{prefijo}/share/applications/jubo.desktop")
-        programa = os.path.join(raiz, orden[0].lstrip("/"))
-        datos = f"{prefijo}/share/jubo/Archivos"
-        modulos = [os.path.join(d, f) for d, _, fs in os.walk(prefijo) for f in fs
-                   if f == "libjubo_altavoz.so"]
-        if not os.path.isfile(programa) or len(modulos) != 1:
-            sys.exit(f"FALLO: sin el programa del menú ({orden}) o sin un módulo: {modulos}")
-        # Neither the working folder nor the program's own folder holds the data: only share/.
-        comprobar(not os.path.exists(os.path.join(os.path.dirname(programa), "Archivos")),
-                  "la carpeta del programa no debe traer Archivos")
-        os.mkdir(f"{tmp}/otra carpeta")
+    # The whole working folder is kept where a failure can be seen, beside the test's build folder.
+    tmp = os.path.abspath(f"arranque-{modo}")
+    shutil.rmtree(tmp, ignore_errors=True)
+    os.makedirs(f"{tmp}/otra carpeta")
+    raiz, prefijo = instalar(tmp)
+    orden = orden_del_menu(f"{prefijo}/share/applications/jubo.desktop")
+    programa = os.path.join(raiz, orden[0].lstrip("/"))
+    datos = f"{prefijo}/share/jubo/Archivos"
+    modulos = [os.path.join(d, f) for d, _, fs in os.walk(prefijo) for f in fs
+               if f == "libjubo_altavoz.so"]
+    if not os.path.isfile(programa) or len(modulos) != 1:
+        sys.exit(f"FALLO: sin el programa del menú ({orden}) o sin un módulo: {modulos}")
+    # Neither the working folder nor the program's own folder holds the data: only share/.
+    comprobar(not os.path.exists(os.path.join(os.path.dirname(programa), "Archivos")),
+              "la carpeta del programa no debe traer Archivos")
 
-        with Escritorio(con_sonido=True) as esc:
-            # Strict string checks of a sanitizer build flag libxkbcommon-x11, not ours.
-            esc.env["ASAN_OPTIONS"] = esc.env.get("ASAN_OPTIONS", "").replace(
-                "strict_string_checks=1", "strict_string_checks=0")
-            grabadora = esc.grabar(f"{tmp}/sonido.raw")
-            juego = jugar(esc, programa, orden[1:], tmp, f"{tmp}/otra carpeta")
-            grabadora.terminate()
-            grabadora.wait(5)
-            comprobar(juego.poll() is None, "el juego terminó solo")
-            if fallos:
-                subprocess.run(["import", "-window", "root", f"{tmp}/pantalla.png"], env=esc.env)
-            terminar(juego)
-
-        with open(f"{tmp}/traza.log", errors="replace") as f:
-            abiertos = {os.path.normpath(a) for a in
-                        re.findall(r'open(?:at)?\((?:AT_FDCWD, )?"([^"]+)"', f.read())}
-        for ruta in [f"{datos}/Dibujos/cuarto.jpg", f"{datos}/Sonidos/Empieza.wav",
-                     f"{datos}/Sonidos/Direccion.wav", modulos[0]]:
-            comprobar(ruta in abiertos, f"no se abrió {ruta}; abiertos: "
-                      f"{[a for a in abiertos if 'Archivos' in a or 'altavoz' in a]}")
-
-        muestras = array.array("h")
-        with open(f"{tmp}/sonido.raw", "rb") as f:
-            crudos = f.read()
-        muestras.frombytes(crudos[: len(crudos) // 2 * 2])
-        pico = max(map(abs, muestras), default=0)
-        # The cues peak near full scale; a silent sink stays at 0.
-        comprobar(pico > 3000, f"no sonó nada (pico {pico} en {len(muestras)} muestras)")
-
+    with Escritorio(con_sonido=True) as esc:
+        # Strict string checks of a sanitizer build flag libxkbcommon-x11, not ours.
+        esc.env["ASAN_OPTIONS"] = esc.env.get("ASAN_OPTIONS", "").replace(
+            "strict_string_checks=1", "strict_string_checks=0")
+        grabadora = esc.grabar(f"{tmp}/sonido.raw")
+        juego = jugar(esc, programa, orden[1:], tmp, f"{tmp}/otra carpeta")
+        grabadora.terminate()
+        grabadora.wait(5)
+        comprobar(juego.poll() is None, "el juego terminó solo")
         if fallos:
-            os.makedirs(guardar)
-            for f in ("captura.png", "pantalla.png", "jubo.log", "traza.log"):
-                if os.path.exists(f"{tmp}/{f}"):
-                    shutil.copy(f"{tmp}/{f}", guardar)
-            print("registros en", guardar)
-    return 1 if fallos else 0
+            subprocess.run(["import", "-window", "root", f"{tmp}/pantalla.png"], env=esc.env)
+        terminar(juego)
+
+    with open(f"{tmp}/traza.log", errors="replace") as f:
+        abiertos = {os.path.normpath(a) for a in
+                    re.findall(r'open(?:at)?\((?:AT_FDCWD, )?"([^"]+)"', f.read())}
+    for ruta in [f"{datos}/Dibujos/cuarto.jpg", f"{datos}/Sonidos/Empieza.wav",
+                 f"{datos}/Sonidos/Direccion.wav", modulos[0]]:
+        comprobar(ruta in abiertos, f"no se abrió {ruta}; abiertos: "
+                  f"{[a for a in abiertos if 'Archivos' in a or 'altavoz' in a]}")
+    with open(f"{tmp}/sonido.raw", "rb") as f:
+        crudos = f.read()
+    muestras = array.array("h", crudos[: len(crudos) // 2 * 2])
+    # The cues peak near full scale; a silent sink stays at 0.
+    pico = max(map(abs, muestras), default=0)
+    comprobar(pico > 3000, f"no sonó nada (pico {pico} en {len(muestras)} muestras)")
+
+    if fallos:
+        print("registros en", tmp)
+        return 1
+    shutil.rmtree(tmp)
+    return 0
 
 
 if __name__ == "__main__":
