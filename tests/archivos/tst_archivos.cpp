@@ -84,11 +84,10 @@ class TstArchivos : public QObject {
         const QString d = QStringLiteral("Archivos/Dibujos");
         const QString r = QStringLiteral("screens/recursos");
         const QByteArray jpeg("jpeg");
-        QTest::newRow("Entrada") << d << "Entrada.jpg" << jpeg << sitio << 0;
-        QTest::newRow("cuarto") << d << "cuarto.jpg" << jpeg << sitio << 0;
-        QTest::newRow("comedor") << d << "comedor.jpg" << jpeg << sitio << 0;
-        QTest::newRow("jardin") << d << "jardin.jpg" << jpeg << sitio << 0;
-        QTest::newRow("Parque") << d << "Parque.jpg" << jpeg << sitio << 0;
+        for (const char *n : {"Entrada", "cuarto", "comedor", "jardin", "Parque"}) {
+            QTest::newRow(n) << d << QString::fromLatin1(n) + QStringLiteral(".jpg") << jpeg
+                             << sitio << 0;
+        }
         QTest::newRow("Cercanias") << d << "Cercanias.gif" << QByteArray("gif") << sitio << 0;
         QTest::newRow("Logo") << r << "Logo.jpg" << jpeg << QSize(619, 362) << 0;
         QTest::newRow("Entrada del juego") << r << "Entrada.jpg" << jpeg << sitio << 0;
@@ -121,11 +120,10 @@ class TstArchivos : public QObject {
         }
         // A failed render leaves a flat, empty canvas; every real drawing has many colours.
         QVERIFY2(coloresDistintos(imagen, 8) > 8, "dibujo casi de un solo color");
-        if (paleta) {
+        if (paleta) { // each pixel an index into the colour table: no more colours than it holds
             QCOMPARE(imagen.format(), QImage::Format_Indexed8);
             QVERIFY2(imagen.colorCount() <= paleta,
                      qPrintable(QString::number(imagen.colorCount())));
-            QVERIFY(coloresDistintos(imagen, paleta) <= paleta);
         }
     }
 
