@@ -151,13 +151,7 @@ class Escritorio:
         return env
 
     def _iniciar(self, orden, registro, **kw):
-        # In a process group of its own, stopped with all it started.
-        p = subprocess.Popen(orden, env=self.env, stdin=subprocess.DEVNULL,
-                             stdout=subprocess.DEVNULL,
-                             stderr=open(os.path.join(self.carpeta, registro), "w"),
-                             start_new_session=True, **kw)
-        self.procesos.append(p)
-        return p
+        return self.lanzar(orden, self.carpeta, os.path.join(self.carpeta, registro), **kw)
 
     def _anunciado(self, orden, registro):
         """Starts orden with "{}" replaced by a pipe, and returns the line it writes there once
@@ -228,11 +222,12 @@ class Escritorio:
             if clave in self.env:
                 os.environ[clave] = self.env[clave]
 
-    def lanzar(self, orden, cwd, registro, env=None):
-        """Starts a program here (with esc.env, or env), its output into the file registro."""
+    def lanzar(self, orden, cwd, registro, env=None, **kw):
+        """Starts a program here (with esc.env, or env), its output into the file registro; it is
+        stopped, with all it started, when the desktop ends."""
         p = subprocess.Popen(orden, cwd=cwd, env=env or self.env, stdin=subprocess.DEVNULL,
                              stdout=open(registro, "w"), stderr=subprocess.STDOUT,
-                             start_new_session=True)
+                             start_new_session=True, **kw)
         self.procesos.append(p)
         return p
 

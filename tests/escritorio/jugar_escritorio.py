@@ -62,8 +62,7 @@ class Oido:
     notification's text is spoken when it comes up (Orca 43 speaks nothing else of it)."""
 
     def __init__(self):
-        self.dichos = []
-        self.focos = []
+        self.dichos, self.focos = [], []
         self.tipos = ("object:state-changed:showing", "object:state-changed:focused")
         pyatspi.Registry.registerEventListener(self._anotar, *self.tipos)
 
@@ -86,19 +85,15 @@ class Oido:
         while contexto.pending():
             contexto.iteration(False)
 
-    def oye(self, esperado):
-        """esperado is said, and is all that was said since the last call, once."""
-        esperar(lambda: (self._recibir(), esperado in self.dichos)[1],
+    def oye(self, esperado=None):
+        """esperado, once, is all that was said since the last call; or, given a moment to
+        arrive, nothing was."""
+        if esperado is None:
+            time.sleep(0.5)
+        esperar(lambda: (self._recibir(), esperado is None or esperado in self.dichos)[1],
                 lambda: f"que se diga {esperado!r} (dicho: {self.dichos!r})")
         dichos, self.dichos = self.dichos, []
-        comprobar(dichos == [esperado], f"se dijo {dichos!r} en vez de {esperado!r}")
-
-    def calla(self):
-        """Nothing was said since the last call (given a moment to arrive)."""
-        time.sleep(0.5)
-        self._recibir()
-        dichos, self.dichos = self.dichos, []
-        comprobar(dichos == [], f"se dijo {dichos!r} sin motivo")
+        comprobar(dichos == ([esperado] if esperado else []), f"se dijo {dichos!r}")
 
     def enfocados(self):
         self._recibir()
@@ -163,34 +158,24 @@ class Jubo:
             self.proceso.kill()
             self.proceso.wait()
 
+    def ventanas(self):
+        return [v for v in (self.app[i] for i in range(self.app.childCount)) if v is not None]
+
     def ventana(self, titulo):
-        def buscar():
-            for i in range(self.app.childCount):
-                v = self.app[i]
-                if v is not None and v.name == titulo and visible(v):
-                    return v
-            return None
-        return esperar(buscar, f"la ventana «{titulo}»")
+        return esperar(lambda: next((v for v in self.ventanas() if v.name == titulo and visible(v)),
+                                    None), f"la ventana «{titulo}»")
 
     def visibles(self):
-        return sorted(self.app[i].name for i in range(self.app.childCount)
-                      if self.app[i] is not None and visible(self.app[i]))
+        return sorted(v.name for v in self.ventanas() if visible(v))
 
     def control(self, ventana, rol, nombre):
-        def buscar():
-            for a in todos(ventana):
-                if a.getRole() == rol and a.name == nombre:
-                    return a
-            return None
-        return esperar(buscar, f"el control «{nombre}» en «{ventana.name}»")
+        return esperar(lambda: next((a for a in todos(ventana)
+                                     if a.getRole() == rol and a.name == nombre), None),
+                       f"el control «{nombre}» en «{ventana.name}»")
 
     def lineas(self, juego):
         lista = self.control(juego, pyatspi.ROLE_LIST, "Respuestas")
         return [lista[i].name for i in range(lista.childCount)]
-
-    def esperar_lineas(self, juego, esperadas):
-        esperar(lambda: self.lineas(juego) == esperadas,
-                f"las líneas {esperadas!r} (hay {self.lineas(juego)!r})")
 
     def clic(self, a):
         esperar(lambda: visible(a) and a.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
@@ -291,7 +276,7 @@ def partida_completa(teclado=False):
             esperar(lambda: j.visibles() == ["Las rozozerad der Jubo"], "solo la ventana del juego")
             esperar(lambda: enfocado(j.control(juego, pyatspi.ROLE_TEXT, "Orden")),
                     "el foco en la caja de órdenes")
-            oido.calla()
+            oido.oye()
             oido.enfocados()
             return juego
 
@@ -391,7 +376,7 @@ def despedida(escape):
         caja = j.ventana("Salir")
         j.control(caja, pyatspi.ROLE_LABEL,
                   "¡Gracias por jugar!, y vuelva pronto" if escape else "Gracias por jugar")
-        cajas = [a for a in (j.app[i] for i in range(j.app.childCount)) if a and a.name == "Salir"]
+        cajas = [v for v in j.ventanas() if v.name == "Salir"]
         comprobar(len(cajas) == 1, f"una sola despedida, no {len(cajas)}")
         ok = j.control(caja, pyatspi.ROLE_PUSH_BUTTON, "Aceptar")
         comprobar(sum(1 for a in todos(caja) if a.getRole() == pyatspi.ROLE_PUSH_BUTTON) == 1,
