@@ -12,7 +12,6 @@ prefix with a space in it, which the menu entry must quote; "paquete" unpacks th
 usage: arranque.py instalar CMAKE BUILD_DIR SOURCE_DIR
        arranque.py paquete LISTO SOURCE_DIR"""
 
-import array
 import os
 import re
 import shutil
@@ -25,7 +24,7 @@ modo, fuente = sys.argv[1], sys.argv[-1]
 sys.path.insert(0, os.path.join(fuente, "scripts"))
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from comun import comprobar, fallos  # noqa: E402
-from escritorio import Error, Escritorio, esperar  # noqa: E402
+from escritorio import Error, Escritorio, esperar, leer_wav  # noqa: E402
 
 # Client-area points of the controls clicked, and the visible part of the picture control, which
 # sits 8 pixels above the window's top edge.
@@ -132,10 +131,9 @@ def main():
         # Strict string checks of a sanitizer build flag libxkbcommon-x11, not ours.
         esc.env["ASAN_OPTIONS"] = esc.env.get("ASAN_OPTIONS", "").replace(
             "strict_string_checks=1", "strict_string_checks=0")
-        grabadora = esc.grabar(f"{tmp}/sonido.raw")
+        grabadora = esc.grabar(f"{tmp}/sonido.wav")
         juego = jugar(esc, programa, orden[1:], tmp, f"{tmp}/otra carpeta")
-        grabadora.terminate()
-        grabadora.wait(5)
+        esc.parar(grabadora)
         comprobar(juego.poll() is None, "el juego terminó solo")
         if fallos:
             subprocess.run(["import", "-window", "root", f"{tmp}/pantalla.png"], env=esc.env)
@@ -148,9 +146,7 @@ def main():
                  f"{datos}/Sonidos/Direccion.wav", modulos[0]]:
         comprobar(ruta in abiertos, f"no se abrió {ruta}; abiertos: "
                   f"{[a for a in abiertos if 'Archivos' in a or 'altavoz' in a]}")
-    with open(f"{tmp}/sonido.raw", "rb") as f:
-        crudos = f.read()
-    muestras = array.array("h", crudos[: len(crudos) // 2 * 2])
+    muestras = leer_wav(f"{tmp}/sonido.wav")
     # The cues peak near full scale; a silent sink stays at 0.
     pico = max(map(abs, muestras), default=0)
     comprobar(pico > 3000, f"no sonó nada (pico {pico} en {len(muestras)} muestras)")
