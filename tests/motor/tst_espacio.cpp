@@ -54,8 +54,8 @@ class TstEspacio : public QObject {
         QVERIFY(todas.size() > 60);
 
         std::map<quint32, Estado> vistos;
-        std::map<quint32, std::set<quint32>> llegaDesde; // reverse edges
-        std::set<quint32> ganadores;                     // states where some action wins
+        std::map<quint32, std::set<quint32>> siguientes;
+        std::set<quint32> ganadores; // states where some action wins
         std::queue<Estado> pendientes;
         vistos[clave(Estado{})] = Estado{};
         pendientes.push(Estado{});
@@ -82,23 +82,20 @@ class TstEspacio : public QObject {
                 if (g.hechos.contains(QStringLiteral("terminar")))
                     continue;
                 const quint32 kd = clave(despues);
-                llegaDesde[kd].insert(k);
+                siguientes[k].insert(kd);
                 if (vistos.emplace(kd, despues).second)
                     pendientes.push(despues);
             }
         }
 
-        // Walk the edges backwards from the winning states: every state must be met.
+        // A state can win if some step leads to one that can: grow the set until it stops.
         std::set<quint32> puedenGanar = ganadores;
-        std::queue<quint32> cola;
-        for (quint32 k : ganadores)
-            cola.push(k);
-        while (!cola.empty()) {
-            const quint32 k = cola.front();
-            cola.pop();
-            for (quint32 previo : llegaDesde[k])
-                if (puedenGanar.insert(previo).second)
-                    cola.push(previo);
+        for (std::size_t antes = 0; antes != puedenGanar.size();) {
+            antes = puedenGanar.size();
+            for (const auto &[k, destinos] : siguientes)
+                for (quint32 d : destinos)
+                    if (puedenGanar.count(d))
+                        puedenGanar.insert(k);
         }
         qInfo("%zu reachable states, %zu of them one order from winning", vistos.size(),
               ganadores.size());
