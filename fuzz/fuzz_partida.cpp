@@ -78,22 +78,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *datos, std::size_t tam
     partida.Cargar();
     comprobar(partida.estado(), grabadora, false);
 
-    bool sigueConsola = true;
-    bool sigueMotor = true;
-    while (!resto.empty() && (sigueConsola || sigueMotor)) {
+    for (bool sigue = true; sigue && !resto.empty();) {
         // Lines as std::getline gives them to jubo-texto; the console drops a final CR itself.
         const std::size_t fin = resto.find('\n');
         std::string bytes(resto.substr(0, fin));
         resto = fin == std::string_view::npos ? std::string_view() : resto.substr(fin + 1);
         accionActual = bytes;
 
-        if (sigueConsola)
-            sigueConsola = consola.accion(bytes);
+        const bool sigueConsola = consola.accion(bytes);
         if (!bytes.empty() && bytes.back() == '\r')
             bytes.pop_back();
-        if (sigueMotor)
-            sigueMotor = jugar(partida, grabadora, QString::fromUtf8(bytes));
-        exige(sigueConsola == sigueMotor, "la consola y la partida no acaban a la vez");
+        sigue = jugar(partida, grabadora, QString::fromUtf8(bytes));
+        exige(sigueConsola == sigue, "la consola y la partida no acaban a la vez");
     }
     return 0;
 }
