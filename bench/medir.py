@@ -47,20 +47,17 @@ PASOS = [
 
 COMO = """## How it is measured
 
-- Engine rows: Google Benchmark (`build/bin/jubo-bench-motor`), median of repetitions, wall time
-  per call. Orders are given in the room, the place with the longest rule table.
-- Start-up: from just before the process starts to the end of its first frame handed to the
-  window system, for the game and for `jubo-referencia` (a bare Qt Widgets program: one 575 × 454
-  window, one label), both timed by the preloaded `libjubo_medir_arranque.so` (`JUBO_MEDIR=1`),
-  which also reads the peak resident memory (VmHWM) then. After two warm-up runs each, every round
-  runs both back to back, alternating which goes first; the time ratio is the median of the
-  rounds' ratios (interquartile range in brackets), the other columns medians of the runs.
-- In-game steps: the preloaded `libjubo_medir_escenas.so` (`JUBO_ESCENAS=N`) drives the game with
-  QTest and times each step to the end of the frame that paints its result: the game window for
-  «Juego», the picture `Image1` for a move, the list `List1` for Enter (a rule's reply and a
-  refusal in turn). The bare program's label repaint is the floor.
-- Xvfb: a private server on the throw-away desktop of `scripts/escritorio.py` (its own home and
-  runtime folder); offscreen: Qt's offscreen platform, in the same environment.
+- Engine: Google Benchmark (`jubo-bench-motor`), median wall time per call; orders are given in
+  the room, the place with the longest rule table.
+- Start-up: from just before the process starts to the end of its first frame, and the peak
+  resident memory (VmHWM) then, taken by the preloaded `libjubo_medir_arranque.so` in the game and
+  in `jubo-referencia` (a bare Qt Widgets program: one 575 × 454 window, one label). After two
+  warm-up runs each, every round runs both, alternating which goes first; the time ratio is the
+  median of the rounds' ratios (interquartile range in brackets), the rest medians of the runs.
+- In-game steps: the preloaded `libjubo_medir_escenas.so` drives the game with QTest and times
+  each step to the end of the frame that paints its result (the game window, the picture `Image1`,
+  the list `List1` for a rule's reply and a refusal in turn); the floor is the bare program's label.
+- Xvfb: a private server of `scripts/escritorio.py`; offscreen: Qt's offscreen platform.
 """
 
 
@@ -138,17 +135,11 @@ def tiempo(ns):
 def main():
     p = argparse.ArgumentParser(description=__doc__)
     p.add_argument("--build", default=str(RAIZ / "build"), help="build directory")
-    p.add_argument("--procesos", type=int, default=25,
-                   help="start-up runs per program and platform")
-    p.add_argument("--escenas", type=int, default=20,
-                   help="repetitions of each step inside the game")
-    p.add_argument("--procesos-escenas", type=int, default=3,
-                   help="game processes for the in-game steps")
     p.add_argument("--rapido", action="store_true", help="few runs, to check that all works")
     p.add_argument("--guardar", metavar="FICHERO", help="also write the table to FICHERO")
     a = p.parse_args()
-    if a.rapido:
-        a.procesos, a.escenas, a.procesos_escenas = 3, 3, 1
+    # Start-ups per program and platform, repetitions of each in-game step, game processes.
+    procesos, veces, procesos_escenas = (3, 3, 1) if a.rapido else (25, 20, 3)
 
     bin_dir = Path(a.build).resolve() / "bin"
     referencia, jubo = bin_dir / "jubo-referencia", bin_dir / "jubo"
@@ -180,7 +171,7 @@ def main():
                 for _ in range(2):
                     arranque(prog, plataforma, x, helper_arranque)
             ms, kib = {prog: [] for prog in programas}, {prog: [] for prog in programas}
-            for i in range(a.procesos):
+            for i in range(procesos):
                 # Alternating who goes first keeps a slow spell of the machine from favouring one.
                 for prog in programas if i % 2 == 0 else reversed(programas):
                     t, m = arranque(prog, plataforma, x, helper_arranque)
@@ -204,10 +195,10 @@ def main():
 
             print(f"medir: in-process steps ({nombre}) ...", file=sys.stderr)
             etiqueta = statistics.median(
-                escenas(referencia, plataforma, x, helper_escenas, a.escenas, {})["etiqueta"])
+                escenas(referencia, plataforma, x, helper_escenas, veces, {})["etiqueta"])
             juntas = {}
-            for _ in range(a.procesos_escenas):
-                escenas(jubo, plataforma, x, helper_escenas, a.escenas, juntas)
+            for _ in range(procesos_escenas):
+                escenas(jubo, plataforma, x, helper_escenas, veces, juntas)
             for clave, medida, meta in PASOS:
                 muestras = juntas[clave]
                 v, lento = statistics.median(muestras), max(muestras)
@@ -229,8 +220,8 @@ def main():
         orden = "scripts/medir" + (" --rapido" if a.rapido else "") + f" --guardar {destino}"
         Path(a.guardar).write_text(
             "# Latest measurements\n\n"
-            f"Command: `{orden}` ({a.procesos} start-ups per program and platform, {a.escenas} "
-            f"repetitions of each in-game step in each of {a.procesos_escenas} game processes; "
+            f"Command: `{orden}` ({procesos} start-ups per program and platform, {veces} "
+            f"repetitions of each in-game step in each of {procesos_escenas} game processes; "
             f"medians).\n\n"
             f"Machine: {maquina()}. "
             f"Taken {time.strftime('%Y-%m-%d %H:%M UTC', time.gmtime())}.\n\n"
