@@ -7,15 +7,14 @@
 #include <QEvent>
 #include <QObject>
 
+#include <chrono>
 #include <cstdint>
-#include <ctime>
 #include <functional>
 
-// Nanoseconds on the monotonic clock, the one bench/medir reads before starting a process.
+// Nanoseconds on the monotonic clock (steady_clock on Linux), the one bench/medir reads before
+// starting a process.
 inline std::int64_t ahoraNs() {
-    timespec t{};
-    clock_gettime(CLOCK_MONOTONIC, &t);
-    return std::int64_t(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
+    return std::chrono::steady_clock::now().time_since_epoch() / std::chrono::nanoseconds(1);
 }
 
 // Watches every event of the application for finished frames. Widgets paint inside the handling
