@@ -31,9 +31,7 @@ from preparar import es_servidor_de_sonido  # noqa: E402
 def tamano_png(ruta):
     with open(ruta, "rb") as f:
         cabecera = f.read(24)
-    if cabecera[:8] == b"\x89PNG\r\n\x1a\n":
-        return struct.unpack(">II", cabecera[16:24])
-    return None
+    return struct.unpack(">II", cabecera[16:]) if cabecera[:8] == b"\x89PNG\r\n\x1a\n" else None
 
 
 def nombres(campo):
