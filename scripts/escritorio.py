@@ -344,11 +344,10 @@ class Escritorio:
                 simbolos = (ctypes.c_ulong * 2)(ord(minuscula), ord(mayuscula))
                 x11.XChangeKeyboardMapping(pantalla, tecla, 2, simbolos, 1)
 
-    def captura(self, ventana, destino, recorte=None):
-        """A PNG of the window (ventana "root": the whole screen; recorte "WxH+X+Y": part of it)."""
-        orden = ["import", "-window", str(ventana)] + (["-crop", recorte] if recorte else [])
-        r = subprocess.run(orden + ["png:" + destino], env=self.env, capture_output=True,
-                           text=True, timeout=30)
+    def captura(self, ventana, destino):
+        """A PNG of the window (ventana "root": the whole screen)."""
+        r = subprocess.run(["import", "-window", str(ventana), "png:" + destino], env=self.env,
+                           capture_output=True, text=True, timeout=30)
         if r.returncode != 0:
             raise Error("no se pudo capturar la ventana: " + r.stderr)
 
