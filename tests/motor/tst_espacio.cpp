@@ -15,8 +15,8 @@
 
 #include <QTest>
 #include <map>
-#include <queue>
 #include <set>
+#include <vector>
 
 namespace {
 
@@ -53,16 +53,12 @@ class TstEspacio : public QObject {
         const QStringList todas = acciones();
         QVERIFY(todas.size() > 60);
 
-        std::map<quint32, Estado> vistos;
+        std::vector<Estado> vistos{Estado{}}; // in the order found: the queue of the search
+        std::set<quint32> conocidos{clave(Estado{})};
         std::map<quint32, std::set<quint32>> siguientes;
         std::set<quint32> ganadores; // states where some action wins
-        std::queue<Estado> pendientes;
-        vistos[clave(Estado{})] = Estado{};
-        pendientes.push(Estado{});
-
-        while (!pendientes.empty()) {
-            const Estado e = pendientes.front();
-            pendientes.pop();
+        for (std::size_t i = 0; i < vistos.size(); ++i) {
+            const Estado e = vistos[i];
             const quint32 k = clave(e);
 
             for (const QString &a : todas) {
@@ -83,8 +79,8 @@ class TstEspacio : public QObject {
                     continue;
                 const quint32 kd = clave(despues);
                 siguientes[k].insert(kd);
-                if (vistos.emplace(kd, despues).second)
-                    pendientes.push(despues);
+                if (conocidos.insert(kd).second)
+                    vistos.push_back(despues);
             }
         }
 
@@ -99,9 +95,8 @@ class TstEspacio : public QObject {
         }
         qInfo("%zu reachable states, %zu of them one order from winning", vistos.size(),
               ganadores.size());
-        QVERIFY(!ganadores.empty());
-        for (const auto &[k, e] : vistos)
-            QVERIFY2(puedenGanar.count(k), qPrintable(QString::number(k, 2)));
+        for (const Estado &e : vistos)
+            QVERIFY2(puedenGanar.count(clave(e)), qPrintable(QString::number(clave(e), 2)));
     }
 };
 
