@@ -3,7 +3,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The matcher: how forgiving it is about case, punctuation, accents, word order and extra words,
-// and how strict about verb forms.
+// and how strict about verb forms. The transcripts run the common cases (synonyms, accents, commas,
+// refused verb forms) through whole games.
 
 #include "Coincide.h"
 
@@ -17,36 +18,19 @@ struct Caso {
 };
 
 const Caso casos[] = {
-    // Letter case, punctuation and extra words.
-    {"minusculas", "MIRAR COCHE", "mirar coche", true},
-    {"articulo y punto", "MIRAR COCHE", "Mirar el coche.", true},
-    {"coma entre palabras", "MIRAR COCHE", "COCHE, MIRAR BIEN", true},
-    {"vacia", "MIRAR COCHE", "", false},
-    {"solo espacios", "BANCO", "     ", false},
     // Words carry their trailing space; only the last may run on.
+    {"solo espacios", "BANCO", "     ", false},
     {"ultima palabra alargada", "MIRAR COCHE", "MIRAR COCHES", true},
     {"orden invertido", "MIRAR COCHE", "COCHE MIRAR", false},
     {"orden invertido y mas", "MIRAR COCHE", "COCHE MIRAR YA", true},
     {"dentro de otra palabra", "MIRAR COCHE", "AMIRAR COCHE", true},
-    {"verbo mal conjugado", "MIRAR COCHE", "mira el coche", false},
-    {"palabra unica en frase", "BANCO", "sentarme en el banco", true},
     {"dos espacios", "USAR MAZO", "USAR  MAZO", true},
     {"palabra repetida", "USAR MAZO", "usar usar mazo mazo", true},
     {"sin espacio tras el verbo", "USAR MAZO", "mazo usar", false},
     {"espacio final necesario", "SENTAR SILLA", "sentarse en la silla", false},
     {"destornillador al final", "USAR DESTORNILLADOR TORNILLO", "usar tornillo con destornillador",
      false},
-    {"monumento al final", "ACCIONAR MONUMENTO TORNILLO DESTORNILLADOR",
-     "accionar tornillo destornillador monumento", false},
-    // Synonyms and accents, folded on the order only.
-    {"ver", "MIRAR COCHE", "ver coche", true},
-    {"observar", "MIRAR COCHE", "observar el coche", true},
-    {"remover", "SACAR TIERRA", "remover la tierra", true},
-    {"mover", "SACAR ARENA", "mover la arena", true},
-    {"lampara con tilde", "MIRAR LAMPARA", "MIRAR LÁMPARA", true},
-    {"telefono con tilde minuscula", "MIRAR TELEFONO", "mirar teléfono", true},
-    {"tele dentro de telefono", "MIRAR TELE", "mirar teléfono", true},
-    {"revolver no es pistola", "MIRAR PISTOLA", "mirar revólver", false},
+    // A composed accent folds like a precomposed one; other marks stay.
     {"tilde compuesta", "MIRAR ARBOL", "mirar a\u0301rbol", true},
     {"dieresis se queda", "PINGUINO", "pingüino", false},
     {"enie se queda", "MONTANA", "montaña", false},
@@ -60,7 +44,6 @@ const char *const normalizaciones[][3] = {
     {"remover pasa por mover", "remover", "RESACAR"},
     {"revolver", "revolver", "REVOLMIRAR"},
     {"verde", "verde", "MIRARDE"},
-    {"observar", "observar", "MIRAR"},
     {"puntuacion", "a,b.c", "ABC"},
     {"tildes", "áéíóú ÁÉÍÓÚ", "AEIOU AEIOU"},
     {"espacios intactos", "  ¿ver?  ¡ya! ", "  ¿MIRAR?  ¡YA! "},
