@@ -14,9 +14,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLibraryInfo>
-#include <QLineEdit>
 #include <QMenu>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>

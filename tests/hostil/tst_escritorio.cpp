@@ -10,7 +10,6 @@
 #include "AltavozEfectos.h"
 #include "ApoyoVentanas.h"
 #include "Atajos.h"
-#include "Disposicion.h"
 #include "FicheroWav.h"
 #include "Guion.h"
 #include "RelojCpu.h"

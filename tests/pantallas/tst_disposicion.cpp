@@ -15,9 +15,6 @@
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
 #include <QScrollBar>
 #include <QtTest>
 #include <cmath>

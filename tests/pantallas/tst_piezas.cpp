@@ -6,17 +6,12 @@
 // what a broken one does, where the sound cues are looked for and which WAV files are played.
 
 #include "ApoyoVentanas.h"
-#include "CajaOrden.h"
-#include "Dibujos.h"
 #include "FicheroWav.h"
 #include "Wav.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
