@@ -14,6 +14,7 @@ usage: arranque.py instalar CMAKE BUILD_DIR SOURCE_DIR
 
 import os
 import re
+import shlex
 import shutil
 import signal
 import subprocess
@@ -43,16 +44,13 @@ def diferencia(a, b):
 
 
 def orden_del_menu(entrada):
-    """Exec of a desktop entry, unquoted as its format says: the string's escapes first, then
-    double-quoted arguments with backslash escapes; field codes dropped."""
+    """Exec of a desktop entry as a launcher runs it: the string's escapes undone first, then split
+    at spaces outside double quotes, as a shell does; field codes dropped."""
     with open(entrada, encoding="utf-8") as f:
         exec_ = re.search(r"^Exec=(.*)$", f.read(), re.M).group(1)
     escapes = {"s": " ", "n": "\n", "t": "\t", "r": "\r"}
     valor = re.sub(r"\\(.)", lambda m: escapes.get(m.group(1), m.group(1)), exec_)
-    argumentos = []
-    for entre, suelto in re.findall(r'"((?:[^"\\]|\\.)*)"|(\S+)', valor):
-        argumentos.append(re.sub(r"\\(.)", r"\1", entre) if not suelto else suelto)
-    return [a.replace("%%", "%") for a in argumentos if not re.fullmatch(r"%[a-zA-Z]", a)]
+    return [a.replace("%%", "%") for a in shlex.split(valor) if not re.fullmatch(r"%[a-zA-Z]", a)]
 
 
 def instalar(tmp):
