@@ -12,6 +12,7 @@
 #include "Sitios.h"
 
 #include <QAccessible>
+#include <QDebug>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -76,8 +77,10 @@ class PruebaDisposicion : public QObject {
     }
     void cleanupTestCase() { Ventanas::olvidarTodas(); }
 
-    // Each window keeps the size it was given and opens in the middle of the screen, with its
-    // caption and the game's icon, and is a window to a screen reader.
+    // Each window keeps the size it was given, with its caption and the game's icon, and is a
+    // window to a screen reader. It opens in the middle of the screen; on one too small for it
+    // (CTest runs this on two, see CMakeLists.txt), against the edge it does not fit, so that its
+    // title bar stays in sight.
     void ventanas_data() {
         QTest::addColumn<QString>("titulo"); // the row's name is the window's
         QTest::newRow("Menu") << "Menú principal";
@@ -93,11 +96,23 @@ class PruebaDisposicion : public QObject {
         QVERIFY(!v.size().isEmpty());
         QCOMPARE(v.minimumSize(), v.size());
         QCOMPARE(v.maximumSize(), v.size());
-        QCOMPARE(v.windowIcon().pixmap(32, 32).toImage(),
-                 QIcon(QStringLiteral(":/recursos/Icono.png")).pixmap(32, 32).toImage());
+        QCOMPARE(v.windowIcon().pixmap({32, 32}, 1).toImage(),
+                 QIcon(QStringLiteral(":/recursos/Icono.png")).pixmap({32, 32}, 1).toImage());
         const QRect zona = v.screen()->availableGeometry();
-        QVERIFY2(qAbs(v.geometry().center().x() - zona.center().x()) <= 1, qPrintable(nombre));
-        QVERIFY2(qAbs(v.geometry().center().y() - zona.center().y()) <= 1, qPrintable(nombre));
+        QCOMPARE(zona.width() < Ventanas::juego().width(),
+                 qEnvironmentVariableIsSet("JUBO_PANTALLA_PEQUENA"));
+        Ventanas::mostrar(v);
+        const QRect sitio = v.frameGeometry();
+        v.hide();
+        // Centred give or take the frame, which the platform adds round the centred window.
+        auto colocada = [](int desde, int largo, int zonaDesde, int zonaLargo) {
+            return largo > zonaLargo ? desde == zonaDesde
+                                     : qAbs(2 * (desde - zonaDesde) + largo - zonaLargo) <= 4;
+        };
+        QString donde;
+        QDebug(&donde) << sitio << "on" << zona;
+        QVERIFY2(colocada(sitio.x(), sitio.width(), zona.x(), zona.width()), qPrintable(donde));
+        QVERIFY2(colocada(sitio.y(), sitio.height(), zona.y(), zona.height()), qPrintable(donde));
         QAccessibleInterface *a = QAccessible::queryAccessibleInterface(&v);
         QCOMPARE(a->role(), QAccessible::Window);
         QCOMPARE(a->text(QAccessible::Name), titulo);
