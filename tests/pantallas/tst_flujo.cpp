@@ -35,17 +35,14 @@ class PruebaFlujo : public QObject {
     }
     void cleanupTestCase() { Ventanas::olvidarTodas(); }
 
-    void arrancaSoloElMenuEnSilencio() {
+    // The start shows the menu alone, in silence; the game, entered and left for the menu, is
+    // found again as it was left.
+    void delMenuAlJuegoYVuelta() {
         Menu &menu = arrancar();
         QVERIFY(QTest::qWaitForWindowActive(&menu));
         QCOMPARE(ventanas(false), QStringList{"Menu"});
         QCOMPARE(ventanas(true), QStringList{"Menu"});
         QCOMPARE(registro.hechos, QStringList());
-        QTRY_COMPARE(QApplication::focusWidget(), control(menu, "Eljuego"));
-    }
-
-    void primeraEntradaAlJuego() {
-        Menu &menu = arrancar();
         clic(menu, "Eljuego");
         Juego &juego = Ventanas::juego();
         QVERIFY(QTest::qWaitForWindowActive(&juego));
@@ -59,12 +56,7 @@ class PruebaFlujo : public QObject {
             QVERIFY2(!control(juego, b)->isVisible() && !control(juego, b)->isEnabled(), b);
         QVERIFY(!control(juego, "Label1")->isVisible());
         QCOMPARE(juego.partida().estado(), Estado());
-    }
 
-    void elJuegoSigueIgualTrasIrAlMenu() {
-        Menu &menu = arrancar();
-        clic(menu, "Eljuego");
-        Juego &juego = Ventanas::juego();
         clic(juego, "PaLante");
         QVERIFY(esperarDibujos(juego));
         teclearOrden(juego, QStringLiteral("coger mazo"));
@@ -188,15 +180,6 @@ class PruebaFlujo : public QObject {
         QCOMPARE(registro.hechos, hechos);
     }
 
-    void enterDelTecladoNumericoTambienManda() {
-        Juego &juego = entrar();
-        QLineEdit *caja = control<QLineEdit>(juego, "text1");
-        QTest::keyClicks(caja, QStringLiteral("mirar coche"));
-        QTest::keyClick(caja, Qt::Key_Enter, Qt::KeypadModifier);
-        QCOMPARE(lineas(juego).size(), 1);
-        QVERIFY(caja->text().isEmpty());
-    }
-
     // The walkthrough through the game screen's own buttons and typed orders, then both ways out
     // of the ending screen.
     void partidaCompletaHastaElFinal_data() {
@@ -224,7 +207,9 @@ class PruebaFlujo : public QObject {
                                              "- Clavo", "- Mazo"}));
         registro.hechos.clear();
 
-        teclearOrden(juego, ganadora);
+        // Sent with the keypad's Enter.
+        QTest::keyClicks(control<QLineEdit>(juego, "text1"), ganadora);
+        QTest::keyClick(control<QLineEdit>(juego, "text1"), Qt::Key_Enter, Qt::KeypadModifier);
         QCOMPARE(registro.hechos, QStringList{"sonido Ayuda"});
         QVERIFY(lineas(juego).isEmpty());
         QVERIFY(control<QLineEdit>(juego, "text1")->text().isEmpty());
