@@ -4,7 +4,9 @@
 
 // The pictures and sound cues the game loads by name: there under that exact name, what their
 // content says they are, decoding to the size the screens are laid out for; each cue a short,
-// loud-enough, unclipped 16-bit mono PCM WAV.
+// loud-enough, unclipped 16-bit mono PCM WAV that the game's player takes.
+
+#include "Wav.h"
 
 #include <QDir>
 #include <QFile>
@@ -144,6 +146,7 @@ class TstArchivos : public QObject {
         const QByteArray bytes = f.readAll();
         QVERIFY2(bytes.size() < 150 * 1024, qPrintable(QString::number(bytes.size())));
 
+        QVERIFY(wavReproducible(bytes)); // the game's own check of what its player takes
         Wav wav;
         const QString fallo = leerWav(bytes, wav);
         QVERIFY2(fallo.isEmpty(), qPrintable(fallo));

@@ -17,32 +17,17 @@
 
 namespace {
 
-// A picture of a given size, saved in the format its name says.
-void guardarDibujo(const QString &ruta, QSize tamano, QColor color) {
+// A picture of a given size, saved in the format its name says; with no size, a file that is no
+// picture at all.
+void guardarDibujo(const QString &ruta, QSize tamano = {}, QColor color = Qt::red) {
     QDir().mkpath(QFileInfo(ruta).path());
     QImage imagen(tamano, QImage::Format_RGB32);
     imagen.fill(color);
-    QVERIFY(imagen.save(ruta));
+    QFile basura(ruta);
+    QVERIFY(tamano.isEmpty()
+                ? basura.open(QIODevice::WriteOnly) && basura.write("no es un dibujo") > 0
+                : imagen.save(ruta));
 }
-
-void guardarBasura(const QString &ruta) {
-    QDir().mkpath(QFileInfo(ruta).path());
-    QFile f(ruta);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write("esto no es un dibujo");
-}
-
-// In another working directory until the end of the scope.
-class EnCarpeta {
-  public:
-    explicit EnCarpeta(const QString &carpeta) { QDir::setCurrent(carpeta); }
-    ~EnCarpeta() { QDir::setCurrent(antes_); }
-    EnCarpeta(const EnCarpeta &) = delete;
-    EnCarpeta &operator=(const EnCarpeta &) = delete;
-
-  private:
-    const QString antes_ = QDir::currentPath();
-};
 
 // A WAV file of the given sample type holding that many samples of any sound.
 FicheroWav wav(quint16 formato = 1, quint16 bits = 16, qsizetype muestras = 1000) {
@@ -58,6 +43,7 @@ FicheroWav wav(quint16 formato = 1, quint16 bits = 16, qsizetype muestras = 1000
 class PruebaPiezas : public QObject {
     Q_OBJECT
     Grabadora registro;
+    const QString carpetaInicial = QDir::currentPath();
 
   private slots:
     void initTestCase() { Disposicion::prepararAplicacion(); }
@@ -65,6 +51,7 @@ class PruebaPiezas : public QObject {
         Ventanas::olvidarTodas();
         escuchar(registro);
     }
+    void cleanup() { QDir::setCurrent(carpetaInicial); }
     void cleanupTestCase() { Ventanas::olvidarTodas(); }
 
     // Up and Down walk the orders given, newest first, and come back to what was being typed.
@@ -117,7 +104,7 @@ class PruebaPiezas : public QObject {
         const QImage delPrograma(QStringLiteral(JUBO_FUENTE "/Archivos/Dibujos/cuarto.jpg"));
         QVERIFY(!delPrograma.isNull());
         QTemporaryDir tmp;
-        EnCarpeta vacia(tmp.path());
+        QDir::setCurrent(tmp.path());
         QCOMPARE(leerDibujo(cuarto, carpetasDibujos()), delPrograma);
         guardarDibujo(tmp.filePath(QStringLiteral("Archivos/Dibujos/cuarto.jpg")), QSize(30, 20),
                       Qt::red);
@@ -128,7 +115,7 @@ class PruebaPiezas : public QObject {
         QTemporaryDir tmp;
         const QString a = tmp.filePath(QStringLiteral("a")), b = tmp.filePath(QStringLiteral("b")),
                       c = tmp.filePath(QStringLiteral("c"));
-        guardarBasura(a + QStringLiteral("/cuarto.jpg"));
+        guardarDibujo(a + QStringLiteral("/cuarto.jpg"));
         guardarDibujo(b + QStringLiteral("/cuarto.jpg"), QSize(30, 20), Qt::red);
         guardarDibujo(c + QStringLiteral("/cuarto.jpg"), QSize(40, 10), Qt::blue);
         guardarDibujo(c + QStringLiteral("/Parque.jpg"), QSize(5, 5), Qt::blue);
@@ -146,7 +133,7 @@ class PruebaPiezas : public QObject {
     void cadaMovimientoCambiaElDibujo() {
         QTemporaryDir tmp;
         guardarDibujo(tmp.filePath(QStringLiteral("cuarto.jpg")), QSize(300, 200), Qt::red);
-        guardarBasura(tmp.filePath(QStringLiteral("comedor.jpg")));
+        guardarDibujo(tmp.filePath(QStringLiteral("comedor.jpg")));
         guardarDibujo(tmp.filePath(QStringLiteral("Entrada.jpg")), QSize(617, 362), Qt::green);
         Juego &juego = Ventanas::juego();
         juego.ponerCarpetasDibujos({tmp.path()});
@@ -196,7 +183,7 @@ class PruebaPiezas : public QObject {
                  instalado + QStringLiteral("Ayuda.wav"));
         QCOMPARE(Module1::ficheroSonido(Sonido::Cagonto, bin), QString());
         // Never under the working directory, although it holds one.
-        EnCarpeta alLado(bin);
+        QDir::setCurrent(bin);
         QCOMPARE(Module1::ficheroSonido(Sonido::Ver, tmp.filePath(QStringLiteral("otro"))),
                  QString());
     }
@@ -224,13 +211,7 @@ class PruebaPiezas : public QObject {
         QByteArray sinFormato = bueno;
         sinFormato.replace("fmt ", "fmx ");
         QVERIFY(!wavReproducible(sinFormato));
-        // The cues shipped with the game are all playable.
-        const QDir sonidos(QStringLiteral(JUBO_FUENTE "/Archivos/Sonidos"));
-        for (Sonido s : TodosLosSonidos) {
-            const QString f = sonidos.filePath(QString::fromLatin1(nombreSonido(s)) + ".wav");
-            QVERIFY2(wavReproducible(f), qPrintable(f));
-        }
-        QVERIFY(!wavReproducible(sonidos.filePath(QStringLiteral("NoEsta.wav"))));
+        QVERIFY(!wavReproducible(QStringLiteral(JUBO_FUENTE "/Archivos/Sonidos/NoEsta.wav")));
     }
 };
 
