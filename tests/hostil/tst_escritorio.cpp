@@ -312,32 +312,6 @@ class TstEscritorio : public QObject {
         QVERIFY(jugarSolucion(juego));
     }
 
-    void diezMilOrdenesEnLaCaja() {
-        const QStringList ordenes = {QString(),
-                                     QStringLiteral("\x1b\x07\x01"),
-                                     QStringLiteral("💣🚗"),
-                                     QStringLiteral("\u202Emirar coche"),
-                                     QStringLiteral("ßßß"),
-                                     QStringLiteral("vacilar"),
-                                     QStringLiteral("mirar la la\u0301mpara"),
-                                     QStringLiteral("mirar el coche")};
-        Juego &juego = entrar();
-        auto *lista = control<QListWidget>(juego, "List1");
-        const Estado antes = juego.partida().estado();
-        RelojCpu reloj;
-        reloj.start();
-        for (int i = 0; i < 10000; ++i) {
-            ordenar(juego, ordenes[i % ordenes.size()]);
-            QVERIFY2(lista->count() >= 1, qPrintable(QString::number(i)));
-            if (i % 100 == 0)
-                QApplication::processEvents();
-        }
-        VERIFICAR_PLAZO(reloj.elapsed(), 60000 * JUBO_LENTITUD);
-        QVERIFY(juego.partida().estado() == antes);
-        QCOMPARE(avisos, 0);
-        QVERIFY(jugarSolucion(juego));
-    }
-
     void dibujosRotos_data() {
         QTest::addColumn<QString>("caso");
         for (const char *caso :
