@@ -5,6 +5,7 @@
 // The game as the screen sees it: what each click and order does to the screen, in which order,
 // and which flags it sets. What the player reads is in the transcripts run through jubo-texto.
 
+#include "Atajos.h"
 #include "Grabadora.h"
 #include "Partida.h"
 #include "Reglas.h"
@@ -69,84 +70,71 @@ class TstPartida : public QObject {
         }
     }
 
-    void verEInventario() {
-        Grabadora g;
-        Partida p(g);
-        p.Cargar();
-        p.PaLante();
-        g.tomar();
-        p.Ver();
-        const QStringList vista = g.tomar();
-        QCOMPARE(vista.mid(0, 2), QStringList({"sonido Ver", "vaciar"}));
-        QCOMPARE(vista.size(), 2 + 3);
-        p.Inventario();
-        QCOMPARE(g.tomar(), QStringList({"sonido Objeto", "vaciar", linea("Inventario: ")}));
-
-        // A place number off the map: looking does nothing at all.
-        p.estado().Lugar = 6;
-        p.Ver();
-        QVERIFY(g.tomar().isEmpty());
-    }
-
-    void banderasDelCajon() {
-        // Exactly the flags each step of the drawer sets, and no other.
-        Grabadora g;
-        Partida p(g);
-        p.estado().Lugar = 1;
-        const std::pair<const char *, Estado> pasos[] = {
-            {"mirar cajón", {.Lugar = 1}},
-            {"usar el cajón", {.Lugar = 1}},
-            {"coger mazo", {.Lugar = 1, .MazoCogido = 1, .TieneMazo = 1}},
-            {"observar el cajón",
-             {.Lugar = 1, .MazoCogido = 1, .ClavoEncontrado = 1, .TieneMazo = 1, .TieneClavo = 1}},
+    // One button line or order from a given state, every draw 0: what it does to the screen, in
+    // order, and exactly the flags it sets.
+    void accion_data() {
+        QTest::addColumn<Estado>("antes");
+        QTest::addColumn<QString>("accion");
+        QTest::addColumn<QStringList>("hechos");
+        QTest::addColumn<Estado>("despues");
+        const auto fila = [](const char *nombre, Estado antes, const char *accion,
+                             QStringList hechos, Estado despues) {
+            QTest::newRow(nombre) << antes << QString::fromUtf8(accion) << hechos << despues;
         };
-        for (const auto &[orden, despues] : pasos) {
-            p.ProcesarOrden(QString::fromUtf8(orden));
-            QCOMPARE(p.estado(), despues);
-        }
+        const char *coche = "Usar el mazo, y el clavo en el COCHE.";
+        const Estado cuarto{.Lugar = Cuarto};
+        const Estado conMazo{.Lugar = Cuarto, .MazoCogido = 1, .TieneMazo = 1};
+        const Estado objetos{.TieneMazo = 1, .TieneClavo = 1};
+        const Estado ganable{.MensajeLeido = 1, .TieneMazo = 1, .TieneClavo = 1};
+        const Estado herramientas{.Lugar = Cercanias, .TieneTornillo = 1, .TieneDestornillador = 1};
+        fila("ver", {}, "/ver",
+             {"sonido Ver", "vaciar",
+              linea("Es la  entrada a la casa der Gorvil, alias 'Er Bolco'. Por esta zona tié "
+                    "que haber una bomba escondia")},
+             {});
+        fila("inventario", {}, "/inventario", {"sonido Objeto", "vaciar", linea("Inventario: ")},
+             {});
+        fila("ver fuera del mapa", {.Lugar = 6}, "/ver", {}, {.Lugar = 6});
+        fila("mirar cajon", cuarto, "mirar cajón",
+             {"vaciar", linea("¡Hay un mazo! ... Pos mu bién, ¿no?")}, cuarto);
+        fila("usar cajon", cuarto, "usar el cajón",
+             {"vaciar", linea("¡Hay un mazo! ... Pos mu bién, ¿no?")}, cuarto);
+        fila("coger mazo", cuarto, "coger mazo", {"vaciar", linea("Vale, ya tengo el mazo")},
+             conMazo);
+        fila("clavo", conMazo, "observar el cajón",
+             {"vaciar", linea("¡Coño!, no había visto que aparte del mazo, había un clavo, lo "
+                              "cogeré ...")},
+             {.Lugar = Cuarto,
+              .MazoCogido = 1,
+              .ClavoEncontrado = 1,
+              .TieneMazo = 1,
+              .TieneClavo = 1});
+        // Without the message, the near miss; with it but one object missing, the refusal.
+        fila("coche sin mensaje", objetos, coche,
+             {"vaciar", linea("Ché, podría abrí la puerta con eso, pero ... ¿Pa qué destrosá un "
+                              "coche tan bonito ...?, ¿¿Pa na??")},
+             objetos);
+        fila("coche sin clavo", {.MensajeLeido = 1, .TieneMazo = 1}, coche,
+             {"vaciar", linea(Negativas[0])}, {.MensajeLeido = 1, .TieneMazo = 1});
+        fila("coche gana", ganable, coche, {"vaciar", "sonido Ayuda", "ganar"}, ganable);
+        // The hint comes up before the message it explains.
+        fila("mensaje", herramientas, "accionar el monumento con tornillo y destornillador",
+             {"vaciar", "pista 1", linea("¡Coño!, er 'Bolco' ha dejao un mensaje ...")},
+             {.Lugar = Cercanias, .MensajeLeido = 1, .TieneTornillo = 1, .TieneDestornillador = 1});
+        fila("salir no limpia", {}, "me voy a salir", {"terminar"}, {});
     }
 
-    void coche() {
-        const QString orden = QStringLiteral("Usar el mazo, y el clavo en el COCHE.");
+    void accion() {
+        QFETCH(Estado, antes);
+        QFETCH(QString, accion);
+        QFETCH(QStringList, hechos);
+        QFETCH(Estado, despues);
         Grabadora g;
         Partida p(g, [] { return 0.0; });
-        // Without the message: the near miss, which sets nothing.
-        const Estado conObjetos{.TieneMazo = 1, .TieneClavo = 1};
-        p.estado() = conObjetos;
-        p.ProcesarOrden(orden);
-        QCOMPARE(p.estado(), conObjetos);
-
-        // With the message but one object missing: nothing takes it but the refusal.
-        p.estado() = Estado{.MensajeLeido = 1, .TieneMazo = 1};
-        g.tomar();
-        p.ProcesarOrden(orden);
-        QCOMPARE(g.tomar(), QStringList({"vaciar", linea(Negativas[0])}));
-
-        p.estado().TieneClavo = 1;
-        p.ProcesarOrden(orden);
-        QCOMPARE(g.tomar(), QStringList({"vaciar", "sonido Ayuda", "ganar"}));
-    }
-
-    void pistaAntesDelMensaje() {
-        const char *mensaje = "¡Coño!, er 'Bolco' ha dejao un mensaje ...";
-        Grabadora g;
-        Partida p(g);
-        p.estado() = Estado{.Lugar = 5, .TieneTornillo = 1, .TieneDestornillador = 1};
-        p.ProcesarOrden(QStringLiteral("accionar el monumento con tornillo y destornillador"));
-        QCOMPARE(g.tomar(), QStringList({"vaciar", "pista 1", linea(mensaje)}));
-        QCOMPARE(
-            p.estado(),
-            (Estado{.Lugar = 5, .MensajeLeido = 1, .TieneTornillo = 1, .TieneDestornillador = 1}));
-    }
-
-    void salirNoLimpia() {
-        Grabadora g;
-        Partida p(g);
-        p.ProcesarOrden(QStringLiteral("vacilar"));
-        g.tomar();
-        p.ProcesarOrden(QStringLiteral("me voy a salir"));
-        QCOMPARE(g.tomar(), QStringList({"terminar"}));
-        QVERIFY(!g.lista.isEmpty());
+        p.estado() = antes;
+        jugarLinea(p, accion);
+        QCOMPARE(g.tomar(), hechos);
+        QCOMPARE(p.estado(), despues);
     }
 
     void sorteos_data() {
