@@ -37,13 +37,10 @@ class TstPartida : public QObject {
             {&Partida::Derecha, "cuarto.jpg"},   {&Partida::Patras, "Entrada.jpg"},
             {&Partida::Patras, "Cercanias.gif"}, {&Partida::Patras, "Entrada.jpg"}};
         for (const auto &[boton, dibujo] : pasos) {
-            g.anadirLinea(QStringLiteral("algo que borrar"));
-            g.tomar();
             (p.*boton)();
             // Picture first, then the place's buttons, hint and cue, and the screen cleared last.
             QCOMPARE(g.tomar(), QStringList({QStringLiteral("dibujo ") + dibujo, "botones",
                                              "pista 0", "sonido Direccion", "vaciar"}));
-            QVERIFY(g.lista.isEmpty());
         }
     }
 
