@@ -45,6 +45,15 @@ PASOS = [
     ("orden", "Enter to the reply painted", 16.7),
 ]
 
+# What reuse lint asks of every file, the table too.
+LICENCIA = """<!--
+SPDX-FileCopyrightText: 2026 Los autores de Las rozozerad der Jubo
+
+SPDX-License-Identifier: GPL-3.0-or-later
+-->
+
+"""
+
 COMO = """## How it is measured
 
 - Engine: Google Benchmark (`jubo-bench-motor`), median wall time per call; orders are given in
@@ -219,7 +228,7 @@ def main():
         destino = destino.relative_to(RAIZ) if destino.is_relative_to(RAIZ) else destino.name
         orden = "scripts/medir" + (" --rapido" if a.rapido else "") + f" --guardar {destino}"
         Path(a.guardar).write_text(
-            "# Latest measurements\n\n"
+            f"{LICENCIA}# Latest measurements\n\n"
             f"Command: `{orden}` ({procesos} start-ups per program and platform, {veces} "
             f"repetitions of each in-game step in each of {procesos_escenas} game processes; "
             f"medians).\n\n"
