@@ -189,11 +189,8 @@ def main():
             # Each round's two runs met the same load, so the ratio is taken round by round;
             # its quartiles show how far one run's ratio may stray on a busy machine.
             razones = [j / r for j, r in zip(ms[jubo], ms[referencia])]
-            r_t = statistics.median(razones)
-            texto_r = f"{r_t:.2f}"
-            if len(razones) >= 4:
-                cuartos = statistics.quantiles(razones, n=4)
-                texto_r += f" ({cuartos[0]:.2f}–{cuartos[2]:.2f})"
+            r_t, cuartos = statistics.median(razones), statistics.quantiles(razones, n=4)
+            texto_r = f"{r_t:.2f} ({cuartos[0]:.2f}–{cuartos[2]:.2f})"
             fila(f"Start-up to the menu's first frame ({nombre})",
                  f"{statistics.median(ms[referencia]):.1f} ms",
                  f"{statistics.median(ms[jubo]):.1f} ms", texto_r, "≤ 1.20", r_t <= 1.2)
