@@ -9,7 +9,6 @@
 #include "Grabadora.h"
 #include "Partida.h"
 #include "Reglas.h"
-#include "Textos.h"
 
 #include <QTest>
 #include <limits>
