@@ -2,20 +2,12 @@
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-"""A throw-away desktop for running the game without a screen or a sound card, used by every
-test, script and measurement that needs a display or real sound. Everything it starts it stops
-again, and nothing of the caller's own session (display, buses, sound server, home) is touched.
-
-    with Escritorio(con_sonido=True, con_bus=True) as esc:
-        esc.usar_aqui()              # this process joins it too (before `import pyatspi`)
-        jubo = esc.lanzar([programa], cwd, "jubo.log")
-        ventana = esc.ventana("Menú principal")
-
-con_pantalla (default on): Xvfb on a display of its own, with xdotool and ImageMagick to find,
-click, type into and photograph windows; con_bus: a private D-Bus session bus, where the
-accessibility bus starts on demand; con_sonido: a private PulseAudio whose default sink is the
-null sink "jubo" (TASA Hz, mono, no rewinds, so stopping a stream never takes back what was
-recorded of it). esc.env is the environment for programs on this desktop.
+"""A throw-away desktop for running the game without a screen or a sound card. con_pantalla:
+Xvfb on a display of its own, with xdotool and ImageMagick; con_bus: a private D-Bus session bus,
+where the accessibility bus starts on demand; con_sonido: a private PulseAudio whose default sink
+is the null sink "jubo" (TASA Hz, mono, no rewinds, so stopping a stream never takes back what was
+recorded of it). esc.env is the environment for programs on it. Everything it starts it stops
+again; nothing of the caller's session (display, buses, sound server, home) is touched.
 """
 
 import contextlib
@@ -361,12 +353,10 @@ class Escritorio:
         return (self.pactl("list", "clients") or "").count(f'application.process.id = "{pid}"')
 
     def grabar(self, destino):
-        """Records the sink, 16-bit mono at TASA Hz, until parar(): WAV if destino ends in .wav,
-        raw samples otherwise."""
-        formato = ["--file-format=wav"] if destino.endswith(".wav") else ["--raw"]
-        return self._iniciar(["parecord", "--device=jubo.monitor", "--latency-msec=20", *formato,
-                              "--channels=1", f"--rate={TASA}", "--format=s16le", destino],
-                             "parecord.log")
+        """Records the sink into the WAV file destino, 16-bit mono at TASA Hz, until parar()."""
+        return self._iniciar(["parecord", "--device=jubo.monitor", "--latency-msec=20",
+                              "--file-format=wav", "--channels=1", f"--rate={TASA}",
+                              "--format=s16le", destino], "parecord.log")
 
     def parar(self, grabacion):
         grabacion.send_signal(signal.SIGINT)
