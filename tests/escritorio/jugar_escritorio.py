@@ -5,13 +5,16 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 """Plays the real jubo on a private desktop (scripts/escritorio.py) as a person would: real mouse
-clicks and key presses through xdotool, everything read back through the accessibility bus
-(AT-SPI) as a screen reader reads it, with what a screen reader is told as the game goes on.
+clicks and key presses through xdotool, read back through the accessibility bus (AT-SPI), with
+what a screen reader is told as the game goes on and, where Orca is installed, what Orca says.
 
 Usage: jugar_escritorio.py path/to/jubo
 """
+import datetime
 import importlib
 import os
+import re
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -23,10 +26,10 @@ import escritorio  # noqa: E402
 from escritorio import Error as Fallo  # noqa: E402
 
 PLAZO = 20.0  # seconds to wait for anything to appear on screen
+PAUSA = 1.5  # seconds for Orca to take in one step before the next
 JUBO = os.path.abspath(sys.argv[1])
-ESC = None  # the private desktop everything here runs on
-pyatspi = None  # imported once this process is on that desktop's buses
-GLib = None
+ESC = ORCA = None  # the private desktop everything here runs on, and Orca listening there
+pyatspi = GLib = None  # imported once this process is on that desktop's buses
 
 
 def esperar(condicion, que, plazo=PLAZO):
@@ -105,6 +108,81 @@ class Oido:
 
     def __exit__(self, *_):
         pyatspi.Registry.deregisterEventListener(self._anotar, *self.tipos)
+
+
+# Orca as /usr/bin/orca starts it, with a debug log (it logs each thing it would say, with no
+# speech server), but not through that script: "orca --replace" kills every Orca of the user, and
+# plain "orca" refuses to start beside one. The laptop layout leaves the keypad to the game.
+LANZADOR = """
+import sys
+from orca import debug
+debug.debugLevel = debug.LEVEL_ALL
+debug.eventDebugLevel = debug.LEVEL_OFF
+debug.debugFile = open(sys.argv[1], "w", buffering=1)
+from orca import orca, settings
+orca.getSettingsManager().activate(
+    None, {"keyboardLayout": settings.GENERAL_KEYBOARD_LAYOUT_LAPTOP})
+sys.exit(orca.main())
+"""
+
+
+def ahora():
+    return datetime.datetime.now().strftime("%H:%M:%S.%f")
+
+
+class Orca:
+    """What Orca must say at each step, a key pressed: last (a reply, so nothing cuts it off), or
+    somewhere ("a | b": a window coming up). A step ends where the next one or a corte() begins.
+    Without Orca installed the keys are pressed and nothing more."""
+
+    def __init__(self):
+        self.pasos, self.cortes, self.log = [], [], None
+        if not shutil.which("orca"):
+            print("(Orca no está instalado: no se comprueba lo que dice)", flush=True)
+            return
+        self.log = os.path.join(ESC.carpeta, "orca.log")
+        self.proceso = ESC.lanzar(["/usr/bin/python3", "-c", LANZADOR, self.log], ESC.carpeta,
+                                  os.path.join(ESC.carpeta, "orca.txt"),
+                                  env=dict(ESC.env, SPEECHD_CMD="/bin/false"))
+        esperar(lambda: "ORCA: Startup complete" in open(self.log, errors="replace").read(),
+                lambda: f"que Orca arranque ({ESC.registro('orca.txt')[-800:]})", plazo=60)
+        time.sleep(1)
+
+    def corte(self):
+        self.cortes.append(ahora())
+
+    def paso(self, que, esperado, tecla, ultimo=True):
+        self.pasos.append((ahora(), que, esperado, ultimo))
+        self.cortes.append(self.pasos[-1][0])
+        xdotool("key", tecla)
+        self.pausa()
+
+    def pausa(self):
+        if self.log:
+            time.sleep(PAUSA)
+
+    def comprobar(self):
+        if not self.log:
+            return
+        self.proceso.terminate()
+        self.proceso.wait(timeout=20)
+        # (time, text) of every "SPEECH OUTPUT" of the log; an utterance may span lines.
+        dicho, fallos = [], []
+        with open(self.log, errors="replace") as f:
+            for e in re.split(r"\n(?=\d\d:\d\d:\d\d\.\d+ - )", f.read()):
+                m = re.match(r"(\S+) - SPEECH OUTPUT: '(.*)' ?(?: voice=\w+)?\{.*\}\s*$", e, re.S)
+                if m:
+                    dicho.append((m.group(1), re.sub(r"\n +", "\n", m.group(2))))
+        for inicio, que, esperado, ultimo in self.pasos:
+            fin = min([c for c in self.cortes if c > inicio], default="99")
+            frases = [t for (h, t) in dicho if inicio <= h < fin]
+            if ultimo:
+                bien = bool(frases) and frases[-1].rstrip(".") == esperado.rstrip(".")
+            else:
+                bien = all(any(e in t for t in frases) for e in esperado.split(" | "))
+            if not bien:
+                fallos.append(f"{que}: {esperado!r}; Orca dijo {frases!r}")
+        comprobar(not fallos, "Orca no dice lo esperado:\n  " + "\n  ".join(fallos))
 
 
 class Jubo:
@@ -186,18 +264,23 @@ class Jubo:
     def boton(self, ventana, nombre):
         self.clic(self.control(ventana, pyatspi.ROLE_PUSH_BUTTON, nombre))
 
-    def orden(self, juego, texto, clic=True):
+    def orden(self, juego, texto, clic=True, dicho=None, ultimo=True):
         """Types an order and Enter; clicks the order box first if it lost the focus, or, without
-        clic, fails then: a keyboard player never had to move it back."""
+        clic, fails then: a keyboard player never had to move it back. Orca must say dicho."""
         caja = self.control(juego, pyatspi.ROLE_TEXT, "Orden")
         if not enfocado(caja):
             comprobar(clic, "la caja de órdenes ha perdido el foco")
             self.clic(caja)
             esperar(lambda: enfocado(caja), "el foco en la caja de órdenes")
+        ORCA.corte()
         xdotool("type", "--delay", "25", texto)
         esperar(lambda: self.texto(caja) == texto,
                 lambda: f"«{texto}» escrito en la caja (hay «{self.texto(caja)}»)")
-        xdotool("key", "Return")
+        if dicho is None:
+            xdotool("key", "Return")
+        else:
+            ORCA.pausa()
+            ORCA.paso(texto, dicho, "Return", ultimo)
 
     @staticmethod
     def texto(a):
@@ -266,10 +349,10 @@ def partida_completa(teclado=False):
         eljuego = j.control(menu, pyatspi.ROLE_PUSH_BUTTON, "Juego")
         esperar(lambda: enfocado(eljuego), "el foco en el botón Juego")
 
-        def entrar(tecla):
+        def entrar(tecla, dice):
             if teclado:
                 esperar(lambda: enfocado(eljuego), "el foco en el botón Juego")
-                xdotool("key", tecla)
+                ORCA.paso(f"{tecla} en Juego", dice, tecla, ultimo=False)
             else:
                 j.boton(menu, "Juego")
             juego = j.ventana("Las rozozerad der Jubo")
@@ -282,9 +365,9 @@ def partida_completa(teclado=False):
 
         def hacer(accion, dicho):
             if accion not in TECLAS:
-                j.orden(juego, accion, clic=not teclado)
+                j.orden(juego, accion, clic=not teclado, dicho=dicho if teclado else None)
             elif teclado:
-                xdotool("key", TECLAS[accion])
+                ORCA.paso(accion, dicho, TECLAS[accion])
             else:
                 j.boton(juego, accion)
             oido.oye(dicho)
@@ -295,7 +378,7 @@ def partida_completa(teclado=False):
                 comprobar(j.lineas(juego) == dicho.removeprefix(PISTA + "\n").split("\n"),
                           f"la lista muestra {j.lineas(juego)!r}")
 
-        juego = entrar("Return")
+        juego = entrar("Return", ENTRADA)
         # The window itself tells where the player is, as it comes up.
         comprobar(juego.description == ENTRADA, f"la ventana dice {juego.description!r}")
         botones = {n: j.control(juego, pyatspi.ROLE_PUSH_BUTTON, n)
@@ -311,6 +394,7 @@ def partida_completa(teclado=False):
         # Up recalls the last order, Down brings back the empty box.
         if not teclado:
             j.clic(caja)
+        ORCA.corte()
         xdotool("key", "Up")
         esperar(lambda: j.texto(caja) == "usar destornillador tornillo", "la orden anterior")
         xdotool("key", "Up")
@@ -329,10 +413,11 @@ def partida_completa(teclado=False):
         lineas = j.lineas(juego)
         hacer_menu = (lambda: xdotool("key", "alt+m")) if teclado else \
             (lambda: j.boton(juego, "Pal' Menú"))
+        ORCA.corte()
         hacer_menu()
         menu = j.ventana("Menú principal")
         esperar(lambda: j.visibles() == ["Menú principal"], "solo el menú")
-        juego = entrar("KP_Enter")
+        juego = entrar("KP_Enter", "Cercanías")
         esperar(lambda: visible(pista), "la pista sigue a la vista")
         comprobar(j.lineas(juego) == lineas and dibujo() == ["Cercanías"], "el juego sigue igual")
         comprobar(juego.description == CERCANIAS + "\n" + PISTA,
@@ -340,7 +425,9 @@ def partida_completa(teclado=False):
 
         hacer("Pa' Tras", ENTRADA)
         esperar(lambda: not visible(pista), "la pista oculta al cambiar de sitio")
-        j.orden(juego, "usar mazo clavo coche", clic=not teclado)
+        j.orden(juego, "usar mazo clavo coche", clic=not teclado, ultimo=False,
+                dicho="¡¡Enhorabuena, te has pasado el juego!!\nGracias a la extremada "
+                      "inteligencia suprema de Er Jubo" if teclado else None)
         final = j.ventana("Final")
         esperar(lambda: j.visibles() == ["Final"], "solo la ventana final")
         j.control(final, pyatspi.ROLE_LABEL, "¡¡Enhorabuena, te has pasado el juego!!")
@@ -370,7 +457,9 @@ def despedida(escape):
             esperar(lambda: enfocado(caja), "el foco en la caja de órdenes")
             xdotool("type", "--delay", "25", "coger ma")
             esperar(lambda: j.texto(caja) == "coger ma", "la orden a medias")
-            xdotool("key", "Escape")
+            ORCA.pausa()
+            ORCA.paso("Escape", "¡Gracias por jugar!, y vuelva pronto | Aceptar", "Escape",
+                      ultimo=False)
         else:
             j.cerrar_ventana("Las rozozerad der Jubo")
         caja = j.ventana("Salir")
@@ -393,7 +482,9 @@ def intro_y_vuelta():
         xdotool("key", "Tab")
         boton_intro = j.control(menu, pyatspi.ROLE_PUSH_BUTTON, "Intro / Ayuda")
         esperar(lambda: enfocado(boton_intro), "el foco en el botón Intro / Ayuda")
-        xdotool("key", "Return")
+        ORCA.pausa()
+        ORCA.paso("Intro en Intro / Ayuda", "Ayuda: Aventura conversacional. | Introducción: "
+                  "Dorli Vánez | Alt + flecha arriba: Pa' Lante.", "Return", ultimo=False)
         intro = j.ventana("Intro / Ayuda")
         esperar(lambda: j.visibles() == ["Intro / Ayuda"], "solo la intro")
         j.control(intro, pyatspi.ROLE_PANEL, "Introducción")
@@ -404,7 +495,7 @@ def intro_y_vuelta():
         for trozo in ("Ayuda: Aventura conversacional.", "Introducción: Dorli Vánez",
                       "Alt + flecha arriba: Pa' Lante."):
             comprobar(trozo in volver.description, f"Volver no dice {trozo!r}")
-        xdotool("key", "Return")
+        ORCA.paso("Intro en Volver", "Menú principal", "Return", ultimo=False)
         j.ventana("Menú principal")
         esperar(lambda: j.visibles() == ["Menú principal"], "solo el menú otra vez")
         # Closing the intro ends the program at once: no farewell, although the menu exists.
@@ -445,12 +536,13 @@ PRUEBAS = [
 
 
 def main():
-    global ESC, pyatspi, GLib
+    global ESC, ORCA, pyatspi, GLib
     fallos = 0
     with escritorio.Escritorio(con_sonido=True, con_bus=True) as ESC:
         ESC.usar_aqui()
         pyatspi = importlib.import_module("pyatspi")  # it reads the display and bus at import
         GLib = importlib.import_module("gi.repository.GLib")
+        ORCA = Orca()
         for nombre, prueba in PRUEBAS:
             inicio = time.monotonic()
             try:
@@ -460,6 +552,12 @@ def main():
                 fallos += 1
                 print(f"MAL  {nombre}", flush=True)
                 traceback.print_exc()
+        try:
+            ORCA.comprobar()
+            print("ok   lo que dice Orca", flush=True)
+        except Fallo:
+            fallos += 1
+            traceback.print_exc()
     return 1 if fallos else 0
 
 
