@@ -27,48 +27,39 @@ QUIETO_MAX = 500 * LENTITUD  # ms the event loop may stand still
 SALIDA_MAX = 1000 * LENTITUD  # ms from the end of main to the end of the process
 
 
-class Servidor:
-    def __init__(self, ruta, modo):
-        self.ruta, self.modo, self.conexiones, self.abiertas = ruta, modo, 0, []
-        self.escucha = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
-        self.escucha.bind(ruta)
-        self.escucha.listen(16)
-        threading.Thread(target=self.atender, daemon=True).start()
-
-    def atender(self):
-        while True:
-            try:
-                conexion, _ = self.escucha.accept()
-            except OSError:
-                return
-            self.conexiones += 1
-            if self.modo == "mudo":
-                self.abiertas.append(conexion)  # kept open, never a byte back
-            else:
-                conexion.close()
-                self.cerrar()
-                return
-
-    def cerrar(self):
-        self.escucha.close()
-        if os.path.exists(self.ruta):
-            os.unlink(self.ruta)
-        for c in self.abiertas:
-            c.close()
-
-
 def probar(modo):
     with tempfile.TemporaryDirectory(prefix="jubo-mudo-") as tmp:
-        servidor = Servidor(os.path.join(tmp, "pulse"), modo)
+        ruta = os.path.join(tmp, "pulse")
+        escucha = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
+        escucha.bind(ruta)
+        escucha.listen(16)
+        conexiones = []
+
+        def atender():
+            while True:
+                try:
+                    conexion = escucha.accept()[0]
+                except OSError:
+                    return
+                conexiones.append(conexion)  # "mudo" keeps it open, never a byte back
+                if modo == "cuelga":
+                    conexion.close()
+                    escucha.close()
+                    os.unlink(ruta)
+                    return
+
+        threading.Thread(target=atender, daemon=True).start()
         entorno = dict(os.environ, QT_QPA_PLATFORM="offscreen", XDG_RUNTIME_DIR=tmp, HOME=tmp,
-                       PULSE_SERVER="unix:" + servidor.ruta)
+                       PULSE_SERVER="unix:" + ruta)
         entorno.pop("DBUS_SESSION_BUS_ADDRESS", None)
         inicio = time.monotonic()
         try:
             r = subprocess.run([PROGRAMA], env=entorno, capture_output=True, text=True,
                                timeout=120)
         finally:
-            servidor.cerrar()
+            escucha.close()
+            for c in conexiones:
+                c.close()
         total = (time.monotonic() - inicio) * 1000
     lineas = [l.split() for l in r.stdout.splitlines() if l.strip()]
     clics = [(l[1], int(l[2])) for l in lineas if l[0] == "clic"]
@@ -76,12 +67,12 @@ def probar(modo):
     peor = max(clics, key=lambda c: c[1], default=("ninguno", 0))
     tras_main = total - valor.get("salida", 0)
     print(f"{modo}: {len(clics)} clics, el más lento {peor}; quieto como mucho "
-          f"{valor.get('quieto')} ms; {servidor.conexiones} conexiones; {tras_main:.0f} ms tras main")
+          f"{valor.get('quieto')} ms; {len(conexiones)} conexiones; {tras_main:.0f} ms tras main")
     fallos = [que for mal, que in [
         (r.returncode != 0, f"terminó con {r.returncode}: {r.stderr.strip()}"),
         (len(clics) != 8 or peor[1] > CLIC_MAX, f"clics {clics}: faltan o pasan de {CLIC_MAX} ms"),
         (valor.get("quieto", QUIETO_MAX + 1) > QUIETO_MAX, "la ventana estuvo parada"),
-        (servidor.conexiones == 0, "el sonido no llegó a intentar el servidor"),
+        (not conexiones, "el sonido no llegó a intentar el servidor"),
         (tras_main > SALIDA_MAX, "tardó en acabar tras main"),
     ] if mal]
     return [f"{modo}: {f}" for f in fallos]
