@@ -17,11 +17,7 @@
 #include <cstdio>
 #include <thread>
 
-namespace {
-
 constexpr int Plazo = 3000; // ms: deleting a handful of effects takes a few
-
-} // namespace
 
 int main(int argc, char **argv) {
     QCoreApplication aplicacion(argc, argv);

@@ -262,13 +262,12 @@ class Editor(unittest.TestCase):
                      and not termios.tcgetattr(self.fd)[3] & termios.ICANON, "no prompt")
 
     def orden(self, teclas, respuesta, veces):
-        """Types keys and waits for respuesta to appear `veces` times in all."""
         self.al_teclado()
         os.write(self.fd, teclas)
         self.ver(respuesta, veces)
 
     def terminar(self):
-        """Ctrl-D on an empty line ends the game; the shell's prompt then starts a new line."""
+        # Ctrl-D on an empty line ends the game; the shell's prompt then starts a new line.
         self.al_teclado()
         os.write(self.fd, b"\x04")
         self.esperar(lambda: self.pantalla.endswith(b"\r\n"), "no line end after Ctrl-D")
