@@ -35,9 +35,7 @@ PRUEBAS = lista("paquetes-pruebas.txt")
 
 # Each recorder appends one line "name arg arg..." to $REGISTRO.
 GRABADOR = """#!/bin/sh
-printf '%s' "$(basename "$0")" >> "$REGISTRO"
-for a in "$@"; do printf ' %s' "$a" >> "$REGISTRO"; done
-echo >> "$REGISTRO"
+printf '%s\\n' "$(basename "$0") $*" >> "$REGISTRO"
 """
 FALSOS = {
     "apt-get": GRABADOR, "ctest": GRABADOR, "sudo": '#!/bin/sh\nexec "$@"\n',
