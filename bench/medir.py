@@ -143,14 +143,13 @@ def tiempo(ns):
 
 def main():
     p = argparse.ArgumentParser(description=__doc__)
-    p.add_argument("--build", default=str(RAIZ / "build"), help="build directory")
     p.add_argument("--rapido", action="store_true", help="few runs, to check that all works")
     p.add_argument("--guardar", metavar="FICHERO", help="also write the table to FICHERO")
     a = p.parse_args()
     # Start-ups per program and platform, repetitions of each in-game step, game processes.
     procesos, veces, procesos_escenas = (3, 3, 1) if a.rapido else (25, 20, 3)
 
-    bin_dir = Path(a.build).resolve() / "bin"
+    bin_dir = RAIZ / "build" / "bin"
     referencia, jubo = bin_dir / "jubo-referencia", bin_dir / "jubo"
     helper_arranque = bin_dir / "libjubo_medir_arranque.so"
     helper_escenas = bin_dir / "libjubo_medir_escenas.so"
