@@ -417,7 +417,7 @@ def partida_completa(teclado=False):
         hacer_menu()
         menu = j.ventana("Menú principal")
         esperar(lambda: j.visibles() == ["Menú principal"], "solo el menú")
-        juego = entrar("KP_Enter", "Cercanías")
+        juego = entrar("KP_Enter", CERCANIAS + "\n" + PISTA)
         esperar(lambda: visible(pista), "la pista sigue a la vista")
         comprobar(j.lineas(juego) == lineas and dibujo() == ["Cercanías"], "el juego sigue igual")
         comprobar(juego.description == CERCANIAS + "\n" + PISTA,
@@ -425,6 +425,7 @@ def partida_completa(teclado=False):
 
         hacer("Pa' Tras", ENTRADA)
         esperar(lambda: not visible(pista), "la pista oculta al cambiar de sitio")
+        # Read with the focused button Final as the window comes up: both texts of the ending.
         j.orden(juego, "usar mazo clavo coche", clic=not teclado, ultimo=False,
                 dicho="¡¡Enhorabuena, te has pasado el juego!!\nGracias a la extremada "
                       "inteligencia suprema de Er Jubo" if teclado else None)
@@ -433,10 +434,6 @@ def partida_completa(teclado=False):
         j.control(final, pyatspi.ROLE_LABEL, "¡¡Enhorabuena, te has pasado el juego!!")
         boton_final = j.control(final, pyatspi.ROLE_PUSH_BUTTON, "Final")
         esperar(lambda: enfocado(boton_final), "el foco en el botón Final")
-        # Read with the focused button as the window comes up: both texts of the ending.
-        comprobar(boton_final.description.startswith("¡¡Enhorabuena, te has pasado el juego!!\n"
-                                                     "Gracias a la extremada inteligencia"),
-                  f"el botón Final dice {boton_final.description!r}")
         focos = oido.enfocados()
         comprobar(not teclado or focos == ["Final"], f"el foco pasó por {focos}")
         if teclado:
@@ -482,6 +479,7 @@ def intro_y_vuelta():
         xdotool("key", "Tab")
         boton_intro = j.control(menu, pyatspi.ROLE_PUSH_BUTTON, "Intro / Ayuda")
         esperar(lambda: enfocado(boton_intro), "el foco en el botón Intro / Ayuda")
+        # Read with the focused button as the window comes up: the help, the story, the keys.
         ORCA.pausa()
         ORCA.paso("Intro en Intro / Ayuda", "Ayuda: Aventura conversacional. | Introducción: "
                   "Dorli Vánez | Alt + flecha arriba: Pa' Lante.", "Return", ultimo=False)
@@ -491,10 +489,6 @@ def intro_y_vuelta():
         j.control(intro, pyatspi.ROLE_PANEL, "Ayuda")
         volver = j.control(intro, pyatspi.ROLE_PUSH_BUTTON, "Volver")
         esperar(lambda: enfocado(volver), "el foco en Volver")
-        # Read with the focused button as the window comes up: the help, the story, the keys.
-        for trozo in ("Ayuda: Aventura conversacional.", "Introducción: Dorli Vánez",
-                      "Alt + flecha arriba: Pa' Lante."):
-            comprobar(trozo in volver.description, f"Volver no dice {trozo!r}")
         ORCA.paso("Intro en Volver", "Menú principal", "Return", ultimo=False)
         j.ventana("Menú principal")
         esperar(lambda: j.visibles() == ["Menú principal"], "solo el menú otra vez")
