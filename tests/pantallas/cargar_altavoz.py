@@ -6,12 +6,12 @@
 
 """The sound plug-in: it exports Qt's two entry points and nothing else, and holds nothing of the
 game's engine or cue routines. Beside the game's program, in the build tree and in a tree installed
-with `cmake --install`, cargar_altavoz (two cues, then which plug-in file it loaded) loads it and
-prints nothing on stderr. Then the installed plug-in is taken away, emptied, cut short, replaced by
+with `cmake --install`, sonar (two cues, then which plug-in file it loaded) loads it and prints
+nothing on stderr. Then the installed plug-in is taken away, emptied, cut short, replaced by
 garbage and by a Qt plug-in of another kind: each time the program plays on silently, ends
 normally, and says so in exactly one line on stderr.
 
-Usage: cargar_altavoz.py BUILD_DIR path/to/cargar_altavoz path/to/jubo
+Usage: cargar_altavoz.py BUILD_DIR path/to/sonar path/to/jubo
 """
 import glob
 import os
@@ -78,7 +78,7 @@ with tempfile.TemporaryDirectory(prefix="jubo-altavoz-") as prefijo:
     if len(programas) != 1 or len(altavoces) != 1:
         sys.exit(f"MAL: instalados {programas} y {altavoces}")
     altavoz = altavoces[0]
-    instalado = os.path.join(os.path.dirname(programas[0]), "cargar_altavoz")
+    instalado = os.path.join(os.path.dirname(programas[0]), "sonar")
     shutil.copy(PROGRAMA, instalado)
     informe(correr("instalado", instalado) == (0, [altavoz], []), "cargado sin ruido instalado")
 

@@ -2,43 +2,55 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Plays two cues through the real loudspeaker (its thread and the sound plug-in), the second
-// before the first has ended:
-//   sonar <folder with Archivos/Sonidos> <ms before the second cue> <ms before leaving> [dos]
-// With "dos" each cue goes to a player of its own, on this thread, so nothing cuts off the first:
-// the control case that shows the recording can tell the difference. With "salir" the program
-// calls exit(3) instead of the second cue, while the first still plays, as Qt does when the
-// display is lost.
+// Plays through the real loudspeaker as the game does, on its thread, with the sound plug-in
+// looked for where the game looks (this program is put beside the game's, in bin/):
+//   sonar                          Direccion then Empieza; once they reach the player, prints
+//                                  "cargado <path>" for the plug-in file loaded (none if none)
+//   sonar <wav> <ms> <wav> <ms>    the first file; after the first wait the second one (or, for
+//                                  "salir", exit(3) as Qt does when the display is lost; for "-",
+//                                  nothing); leaves after the second wait
 
-#include "AltavozEfectos.h"
 #include "HiloSonido.h"
+#include "Module1.h"
 
 #include <QCoreApplication>
 #include <QTimer>
+#include <cstdio>
 #include <cstdlib>
-#include <cstring>
+#include <fstream>
+#include <string>
 
 int main(int argc, char **argv) {
     QCoreApplication aplicacion(argc, argv);
-    if (argc < 4)
-        return 2;
-    const QString sonidos = QString::fromLocal8Bit(argv[1]) + QStringLiteral("/Archivos/Sonidos/");
-    const QString primero = sonidos + QStringLiteral("Direccion.wav");
-    const QString segundo = sonidos + QStringLiteral("Empieza.wav");
-    const int antes = std::atoi(argv[2]);
-    QTimer::singleShot(std::atoi(argv[3]), &aplicacion, &QCoreApplication::quit);
-
-    if (argc > 4 && std::strcmp(argv[4], "dos") == 0) {
-        AltavozEfectos uno, otro;
-        uno.tocar(primero);
-        QTimer::singleShot(antes, [&] { otro.tocar(segundo); });
+    if (argc == 5) {
+        static auto *const hilo =
+            new HiloSonido(Module1::sitiosAltavoz(QCoreApplication::applicationDirPath()));
+        const QString segundo = QString::fromLocal8Bit(argv[3]);
+        hilo->tocar(QString::fromLocal8Bit(argv[1]));
+        QTimer::singleShot(std::atoi(argv[2]), [segundo] {
+            if (segundo == QLatin1String("salir"))
+                std::exit(3);
+            if (segundo != QLatin1String("-"))
+                hilo->tocar(segundo);
+        });
+        QTimer::singleShot(std::atoi(argv[4]), &aplicacion, &QCoreApplication::quit);
         return aplicacion.exec();
     }
-    static auto *const hilo = new HiloSonido({QStringLiteral(JUBO_ALTAVOZ)}); // as in the game
-    hilo->tocar(primero);
-    if (argc > 4 && std::strcmp(argv[4], "salir") == 0)
-        QTimer::singleShot(antes, [] { std::exit(3); });
-    else
-        QTimer::singleShot(antes, [&] { hilo->tocar(segundo); });
-    return aplicacion.exec();
+    Module1::Direccion();
+    Module1::Empieza();
+    if (!Module1::esperar(20000)) {
+        std::fputs("sonar: el altavoz no ha respondido en 20 s\n", stderr);
+        return 1;
+    }
+    std::ifstream mapas("/proc/self/maps");
+    std::string linea, anterior;
+    while (std::getline(mapas, linea)) {
+        const auto ruta = linea.find('/');
+        if (ruta == std::string::npos || linea.find(JUBO_ALTAVOZ_FICHERO) == std::string::npos)
+            continue;
+        if (linea.substr(ruta) != anterior)
+            std::printf("cargado %s\n", linea.substr(ruta).c_str());
+        anterior = linea.substr(ruta);
+    }
+    return 0;
 }

@@ -6,8 +6,8 @@
 
 """Real sound, recorded from the throw-away desktop's null sink: the real loudspeaker plays a long
 cue and, before it ends, a short one. The recording holds the first, then the second, and nothing
-more of the first once the second has started; a control run with two players, where nothing cuts
-the first cue, shows the recording can tell. Then, fifteen times, the program calls exit() while a
+more of the first once the second has started; a control run with each cue in a process of its
+own, where nothing cuts the first cue, shows the recording can tell. Then, fifteen times, the program calls exit() while a
 cue plays, as Qt does when the display is lost: each time it ends with that status, not a crash.
 
 Usage: sonido_real.py path/to/sonar
@@ -64,20 +64,30 @@ def analizar(grabacion):
 def main():
     with tempfile.TemporaryDirectory(prefix="jubo-sonido-") as tmp, \
             Escritorio(con_pantalla=False, con_sonido=True) as esc:
-        sonidos = os.path.join(tmp, "Archivos", "Sonidos")
-        os.makedirs(sonidos)
-        tono(os.path.join(sonidos, "Direccion.wav"), LARGO, 5.0)
-        tono(os.path.join(sonidos, "Empieza.wav"), CORTO, 0.6)
+        wav_largo, wav_corto = os.path.join(tmp, "largo.wav"), os.path.join(tmp, "corto.wav")
+        tono(wav_largo, LARGO, 5.0)
+        tono(wav_corto, CORTO, 0.6)
+        a_tiempo = str(int(SEGUNDO_A * 1000))
 
-        def tocar(caso, *extra):
+        def sonar(*args):
+            r = subprocess.run([SONAR, *args], env=esc.env, timeout=30, capture_output=True,
+                               text=True)
+            if r.returncode != 0:
+                raise SystemExit(f"MAL: sonar terminó con {r.returncode}: {r.stderr}")
+
+        def tocar(caso, control=False):
             grabacion = os.path.join(tmp, caso + ".wav")
             grabar = esc.grabar(grabacion)
             try:
                 time.sleep(0.5)
-                r = subprocess.run([SONAR, tmp, str(int(SEGUNDO_A * 1000)), "6500", *extra],
-                                   env=esc.env, timeout=30, capture_output=True, text=True)
-                if r.returncode != 0:
-                    raise SystemExit(f"MAL: sonar terminó con {r.returncode}: {r.stderr}")
+                if control:  # each cue in a process of its own: nothing cuts off the first
+                    primero = subprocess.Popen([SONAR, wav_largo, "0", "-", "6500"], env=esc.env)
+                    time.sleep(SEGUNDO_A)
+                    sonar(wav_corto, "0", "-", "5000")
+                    if primero.wait(timeout=30) != 0:
+                        raise SystemExit(f"MAL: sonar terminó con {primero.returncode}")
+                else:
+                    sonar(wav_largo, a_tiempo, wav_corto, "6500")
                 time.sleep(0.5)
             finally:
                 esc.parar(grabar)
@@ -85,8 +95,7 @@ def main():
             print(f"{caso}: primer sonido, segundo, primero tras el segundo: {ventanas} x 20 ms")
             return ventanas
 
-        # Control: two players, so the long cue plays on under the short one.
-        largo, corto, despues = tocar("control", "dos")
+        largo, corto, despues = tocar("control", control=True)
         if not (largo >= 25 and corto >= 10 and despues >= 25):
             raise SystemExit("MAL: la grabación no distingue un sonido cortado de uno que sigue")
 
@@ -94,7 +103,7 @@ def main():
         if largo < 5 or corto < 10 or despues > 0:
             raise SystemExit("MAL: no sonó el primero, luego el segundo, cortando el primero")
 
-        estados = [subprocess.run([SONAR, tmp, "300", "5000", "salir"], env=esc.env,
+        estados = [subprocess.run([SONAR, wav_largo, "300", "salir", "5000"], env=esc.env,
                                   capture_output=True, timeout=30).returncode for _ in range(15)]
         print(f"exit(3) mientras suena: {estados}")
         if any(e != 3 for e in estados):
