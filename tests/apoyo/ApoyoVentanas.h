@@ -4,8 +4,8 @@
 
 #pragma once
 
-// What the tests of the desktop screens share: a log of everything the player would hear or see
-// pop up, and quick access to the screens and their controls, driven as a player drives them.
+// What the desktop screen tests share: a log of what the player would hear or see pop up, and the
+// screens and their controls, driven as a player drives them.
 
 #include "Grabadora.h"
 
@@ -26,9 +26,8 @@
 #include <QTest>
 #include <QWidget>
 
-// Logs into g, in order, every cue as "sonido Empieza", every message box as
-// "aviso <title>|<text>|<icon>", and the end of the program as "fin", instead of playing, showing
-// or ending anything. Starts with an empty log.
+// Logs into g, from an empty log, every cue as "sonido Empieza", every message box as
+// "aviso <title>|<text>|<icon>" and the end of the program as "fin", instead of doing them.
 inline void escuchar(Grabadora &g) {
     g.hechos.clear();
     Module1::ponerSalida([&g](Sonido s) { g.sonar(s); });
@@ -38,7 +37,7 @@ inline void escuchar(Grabadora &g) {
     Ventanas::ponerFin([&g] { g.hechos << QStringLiteral("fin"); });
 }
 
-// A control of a screen by its name; a missing one stops the test run loudly.
+// A control of a screen by its name; a missing one stops the run.
 template <typename T = QWidget> T *control(QWidget &ventana, const char *nombre) {
     T *w = ventana.findChild<T *>(QLatin1String(nombre));
     if (!w)
@@ -52,7 +51,7 @@ inline void clic(QWidget &ventana, const char *boton) {
 
 constexpr const char *NombresVentanas[] = {"Menu", "IntroAyuda", "Juego", "Sacabo"};
 
-// A screen by its name, made if it was not yet.
+// A screen by its name, made if need be.
 inline QWidget &ventana(const QString &nombre) {
     if (nombre == QLatin1String("Menu"))
         return Ventanas::menu();
@@ -63,7 +62,7 @@ inline QWidget &ventana(const QString &nombre) {
     return Ventanas::sacabo();
 }
 
-// The screens that exist and those that are visible, by name, in a fixed order.
+// The screens that exist, or only the visible ones, by name in a fixed order.
 inline QStringList ventanas(bool soloVisibles) {
     QStringList nombres;
     for (const char *n : NombresVentanas)
@@ -73,7 +72,7 @@ inline QStringList ventanas(bool soloVisibles) {
     return nombres;
 }
 
-// An order typed as a player does, accented letters included, one key press each, then Enter.
+// An order typed key by key, accented letters included, then Enter.
 inline void teclearOrden(Juego &juego, const QString &orden) {
     auto *caja = control<CajaOrden>(juego, "text1");
     for (QChar c : orden) {
@@ -85,27 +84,26 @@ inline void teclearOrden(Juego &juego, const QString &orden) {
     QTest::keyClick(caja, Qt::Key_Return);
 }
 
-// The start of the program, as main() does it.
+// The start, as main() does it.
 inline Menu &arrancar() {
     Menu &m = Ventanas::menu();
     Ventanas::mostrar(m);
     return m;
 }
 
-// From the start into the game, as the player does it.
+// From the start into the game by the menu's button.
 inline Juego &entrar() {
     clic(arrancar(), "Eljuego");
     return Ventanas::juego();
 }
 
-// An order put into the box whole, as a paste would, then Enter.
+// An order put into the box whole, as a paste, then Enter.
 inline void ordenar(Juego &juego, const QString &orden) {
     auto *caja = control<CajaOrden>(juego, "text1");
     caja->setText(orden);
     QTest::keyClick(caja, Qt::Key_Return);
 }
 
-// The output list as the player reads it.
 inline QStringList lineas(Juego &juego) {
     QStringList l;
     auto *lista = control<QListWidget>(juego, "List1");
@@ -114,8 +112,8 @@ inline QStringList lineas(Juego &juego) {
     return l;
 }
 
-// Place pictures are read on a thread of their own: waits until the last one asked for is on show,
-// or has been refused. False if that takes more than ten seconds.
+// Place pictures are read on a thread of their own: waits up to ten seconds for the last one asked
+// for to be shown or refused.
 inline bool esperarDibujos(Juego &juego) {
     auto *lector = juego.findChild<LectorDibujos *>();
     return lector && QTest::qWaitFor([lector] { return !lector->ocupado(); }, 10000);

@@ -11,12 +11,7 @@
 #include <numbers>
 #include <optional>
 
-// A WAV file made to measure, good or broken, for the tests of what plays and what is refused:
-//
-//   FicheroWav w;                             // 16-bit mono PCM at 22050 Hz, no samples yet
-//   w.muestras = FicheroWav::tono(440, 0.5, w.frecuencia);
-//   w.tamanoDeclarado = 1 << 30;              // a data chunk that promises more than it holds
-//   w.guardar(ruta);                          // or w.bytes().left(100) for one cut short
+// A WAV file made to measure, good or broken: by default 16-bit mono PCM at 22050 Hz, no samples.
 struct FicheroWav {
     quint16 formato = 1; // 1: integer PCM, 3: floating point
     quint16 canales = 1;
@@ -58,7 +53,6 @@ struct FicheroWav {
         return s;
     }
 
-    // A field in little-endian order, as RIFF stores it.
     template <typename T> static QByteArray le(T v) {
         QByteArray b(sizeof v, '\0');
         qToLittleEndian(v, b.data());

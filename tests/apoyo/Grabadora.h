@@ -10,8 +10,7 @@
 #include <utility>
 
 // A screen that keeps what the game did to it, in order, and the list as a player would see it.
-// The desktop tests also log cues, message boxes and the end of the program here (escuchar() in
-// ApoyoVentanas.h), in the same words.
+// The desktop tests log here too (escuchar() in ApoyoVentanas.h).
 class Grabadora : public Pantalla {
   public:
     // "vaciar", "linea <text>", "pista 1", "botones", "dibujo cuarto.jpg", "sonido Ver", "ganar",
@@ -19,7 +18,6 @@ class Grabadora : public Pantalla {
     QStringList hechos;
     QStringList lista;
     Botones botones;
-    bool pista = false;
 
     void vaciar() override {
         hechos << QStringLiteral("vaciar");
@@ -29,10 +27,7 @@ class Grabadora : public Pantalla {
         hechos << QStringLiteral("linea ") + l;
         lista << l;
     }
-    void mostrarPista(bool v) override {
-        hechos << QStringLiteral("pista %1").arg(int(v));
-        pista = v;
-    }
+    void mostrarPista(bool v) override { hechos << QStringLiteral("pista %1").arg(int(v)); }
     void ponerBotones(const Botones &b) override {
         hechos << QStringLiteral("botones");
         botones = b;

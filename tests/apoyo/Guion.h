@@ -7,12 +7,12 @@
 #include <QFile>
 #include <QStringList>
 
-// The lines of a jubo-texto script, trimmed, blank ones left out. By default the walkthrough,
-// which wins the game from its first state and from any state the hostile tests leave.
-inline QStringList leerGuion(const QString &ruta = QStringLiteral(JUBO_SOLUCION)) {
-    QFile f(ruta);
+// The walkthrough, a jubo-texto script that wins the game from its first state and from any state
+// the hostile tests leave: its lines, trimmed, blank ones left out.
+inline QStringList leerGuion() {
+    QFile f(QStringLiteral(JUBO_SOLUCION));
     if (!f.open(QIODevice::ReadOnly))
-        qFatal("no se puede leer %s", qPrintable(ruta));
+        qFatal("no se puede leer %s", JUBO_SOLUCION);
     QStringList lineas;
     for (const QByteArray &bruta : f.readAll().split('\n'))
         if (const QString l = QString::fromUtf8(bruta.trimmed()); !l.isEmpty())

@@ -9,12 +9,10 @@
 
 #include <utility>
 
-// What holds in every game, at every step: checked on every state the state-space test reaches
-// and on every step the game fuzzer takes.
-
-// The first rule the step from antes to ahora breaks, or null if it keeps them all: the place is
-// one of the six and changes only along the map, flags are 0 or 1 and never go back to 0, and the
-// objects come in the order of the one chain of progress.
+// What holds at every step of every game (the state-space test and the game fuzzer check it): the
+// first rule the step from antes to ahora breaks, or null. The place is one of the six and changes
+// only along the map, flags are 0 or 1 and never go back to 0, and the objects come in the order
+// of the one chain of progress.
 inline const char *reglaRota(const Estado &antes, const Estado &ahora) {
     if (!lugarValido(ahora.Lugar))
         return "Lugar fuera de 0..5";

@@ -7,11 +7,9 @@
 #include <QTest>
 #include <ctime>
 
-// The processor time this thread has spent since start(), in milliseconds, used as
-// QElapsedTimer is. Unlike the wall clock it does not run on while the machine is busy with
-// other work, so a limit on it catches work that grows too fast with its input (time with the
-// square of the length) without failing on a loaded machine. Waiting costs no processor time:
-// a hang is the test's TIMEOUT's to catch.
+// The processor time this thread has spent since start(), in milliseconds, used as QElapsedTimer
+// is. Unlike the wall clock it does not run on while the machine is busy elsewhere, so a limit on
+// it catches work that grows too fast without failing on a loaded machine; a hang is for TIMEOUT.
 class RelojCpu {
   public:
     void start() { inicio_ = ahora(); }
