@@ -2,10 +2,8 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The four screens as a player sees them: fixed windows with their captions and icon, every
-// control inside its window, none covering another except over the pictures, no text cut off,
-// readable colours in the font the game ships with, the tab chain, what a screen reader is told,
-// and the output list showing every reply whole.
+// The four screens as a player sees them: the windows and where they open, where each control
+// lies, text whole and readable, the tab chain, what a screen reader is told, the output list.
 
 #include "ApoyoVentanas.h"
 #include "Reglas.h"
@@ -22,14 +20,22 @@
 
 namespace {
 
-// Every window's controls, their own and those inside frames, shown or not (hidden ones may be
-// shown). Those of no size are never seen: they only carry what a screen reader is told.
+// A window's own named controls, at any depth, shown or not (hidden ones may be shown).
+QList<QWidget *> controlesDe(QWidget &v) {
+    QList<QWidget *> todos;
+    for (QWidget *w : v.findChildren<QWidget *>())
+        if (!w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_")) &&
+            !w->isWindow())
+            todos << w;
+    return todos;
+}
+
+// Every window's controls that are seen: those of no size only carry what a screen reader is told.
 QList<QWidget *> controles() {
     QList<QWidget *> todos;
     for (const char *n : NombresVentanas)
-        for (QWidget *w : ventana(QLatin1String(n)).findChildren<QWidget *>())
-            if (!w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_")) &&
-                !w->isWindow() && !w->size().isEmpty())
+        for (QWidget *w : controlesDe(ventana(QLatin1String(n))))
+            if (!w->size().isEmpty())
                 todos << w;
     return todos;
 }
@@ -77,10 +83,9 @@ class PruebaDisposicion : public QObject {
     }
     void cleanupTestCase() { Ventanas::olvidarTodas(); }
 
-    // Each window keeps the size it was given, with its caption and the game's icon, and is a
-    // window to a screen reader. It opens in the middle of the screen; on one too small for it
-    // (CTest runs this on two, see CMakeLists.txt), against the edge it does not fit, so that its
-    // title bar stays in sight.
+    // Each window keeps its size, caption and icon, and is a window to a screen reader. It opens
+    // centred; on a screen too small for it (CTest runs this on two), against the edge it does not
+    // fit, so that its title bar stays in sight.
     void ventanas_data() {
         QTest::addColumn<QString>("titulo"); // the row's name is the window's
         QTest::newRow("Menu") << "Menú principal";
@@ -104,7 +109,7 @@ class PruebaDisposicion : public QObject {
         Ventanas::mostrar(v);
         const QRect sitio = v.frameGeometry();
         v.hide();
-        // Centred give or take the frame, which the platform adds round the centred window.
+        // Give or take the frame, which the platform adds round the centred window.
         auto colocada = [](int desde, int largo, int zonaDesde, int zonaLargo) {
             return largo > zonaLargo ? desde == zonaDesde
                                      : qAbs(2 * (desde - zonaDesde) + largo - zonaLargo) <= 4;
@@ -119,10 +124,23 @@ class PruebaDisposicion : public QObject {
     }
 
     // Every control lies within its frame and its window, and lines are one pixel thin; only
-    // pictures may run past the edge, and the window cuts them.
-    void todoDentroDeSuVentana() {
+    // pictures may run past the edge, and the window cuts them. No control covers another, shown
+    // or hidden, except a picture or a line, and those lie behind it.
+    void dondeEstaCadaControl() {
         int vistos = 0;
         for (QWidget *w : controles()) {
+            const QWidgetList hermanos =
+                w->parentWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+            for (QWidget *b : hermanos) {
+                if (b == w || b->objectName().isEmpty() || !w->geometry().intersects(b->geometry()))
+                    continue;
+                const QString par = nombre(w) + u'/' + b->objectName();
+                QVERIFY2(esFondo(w) || esFondo(b), qPrintable(par + QStringLiteral(" se tapan")));
+                // Children are drawn in order: a later one is in front.
+                if (esFondo(b) && !esFondo(w))
+                    QVERIFY2(hermanos.indexOf(w) > hermanos.indexOf(b),
+                             qPrintable(par + QStringLiteral(" queda detrás")));
+            }
             if (esFondo(w) && !w->inherits("Linea"))
                 continue;
             ++vistos;
@@ -133,25 +151,6 @@ class PruebaDisposicion : public QObject {
                 QVERIFY2(w->width() == 1 || w->height() == 1, qPrintable(nombre(w)));
         }
         QVERIFY(vistos > 30);
-    }
-
-    // No control covers another, shown or hidden; each one that lies over a picture or a line is
-    // drawn in front of it.
-    void nadaSeTapa() {
-        for (QWidget *a : controles()) {
-            const QWidgetList hermanos =
-                a->parentWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
-            for (QWidget *b : hermanos) {
-                if (b == a || b->objectName().isEmpty() || !a->geometry().intersects(b->geometry()))
-                    continue;
-                const QString par = nombre(a) + u'/' + b->objectName();
-                QVERIFY2(esFondo(a) || esFondo(b), qPrintable(par + QStringLiteral(" se tapan")));
-                // Children are drawn in order: a later one is in front.
-                if (esFondo(b) && !esFondo(a))
-                    QVERIFY2(hermanos.indexOf(a) > hermanos.indexOf(b),
-                             qPrintable(par + QStringLiteral(" queda detrás")));
-            }
-        }
     }
 
     // Each caption and text shows whole within its control, in the font that was asked for.
@@ -221,9 +220,8 @@ class PruebaDisposicion : public QObject {
         QWidget &v = ventana(QString::fromUtf8(QTest::currentDataTag()));
         // Only the listed controls take the focus; labels, frames, lines and pictures never.
         QStringList enfocables;
-        for (QWidget *w : v.findChildren<QWidget *>())
-            if (!w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_")) &&
-                (w->focusPolicy() & Qt::TabFocus))
+        for (QWidget *w : controlesDe(v))
+            if (w->focusPolicy() & Qt::TabFocus)
                 enfocables << w->objectName();
         enfocables.sort();
         QStringList ordenados = orden;
