@@ -96,7 +96,6 @@ class PruebaFlujo : public QObject {
         QVERIFY(QTest::qWaitForWindowActive(&intro));
         QCOMPARE(ventanas(true), QStringList{"IntroAyuda"});
         QCOMPARE(ventanas(false), (QStringList{"Menu", "IntroAyuda"}));
-        QTRY_COMPARE(QApplication::focusWidget(), control(intro, "Volver"));
         const QString ayuda = control<QLabel>(intro, "Label1")->text();
         const QString historia = control<QLabel>(intro, "Label2")->text();
         clic(intro, "Volver");
@@ -226,29 +225,26 @@ class PruebaFlujo : public QObject {
         QCOMPARE(registro.hechos, (QStringList{"sonido Ayuda", "fin"}));
     }
 
-    // The real message box: its text, title, icon and lone OK button, answered by a click. Inside
-    // the box's own event loop the test only looks and clicks; it checks once the box is gone. A
-    // box the click leaves open is closed after a while all the same, so a fault here fails the
-    // test instead of hanging it.
+    // The real message box: its text, title, icon and lone OK button, which closes it. Inside the
+    // box's own event loop the test only looks and clicks; a box left open is closed after ten
+    // seconds all the same, so that a fault fails the test instead of hanging it.
     void laCajaDeDespedidaDeVerdad() {
         Ventanas::ponerAviso({});
-        bool vista = false, cerradaALaFuerza = false;
+        QMessageBox::Icon icono = QMessageBox::NoIcon;
         QString texto, titulo;
-        QMessageBox::Icon icono = QMessageBox::Information;
         QList<QMessageBox::StandardButton> botones;
-        QTimer mirar, guardia;
+        bool cerradaALaFuerza = false;
+        QTimer mirar, guardia; // local: neither outlives what it writes to
         mirar.setSingleShot(true);
         mirar.callOnTimeout([&] {
             auto *caja = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
             if (!caja)
                 return;
-            vista = true;
-            texto = caja->text();
-            titulo = caja->windowTitle();
-            icono = caja->icon();
+            std::tie(texto, titulo, icono) =
+                std::tuple(caja->text(), caja->windowTitle(), caja->icon());
             for (QAbstractButton *b : caja->buttons())
                 botones << caja->standardButton(b);
-            if (!caja->buttons().isEmpty())
+            if (!botones.isEmpty())
                 QTest::mouseClick(caja->buttons().front(), Qt::LeftButton);
         });
         guardia.callOnTimeout([&] {
@@ -261,7 +257,6 @@ class PruebaFlujo : public QObject {
         guardia.start(10000);
         Ventanas::avisar(QString::fromUtf8(Ventanas::DespedidaEscape),
                          QString::fromUtf8(Ventanas::TituloSalir), QMessageBox::Warning);
-        QVERIFY2(vista, "no message box was shown");
         QVERIFY2(!cerradaALaFuerza, "its OK button did not close the box");
         QCOMPARE(texto, QStringLiteral("¡Gracias por jugar!, y vuelva pronto"));
         QCOMPARE(titulo, QStringLiteral("Salir"));
