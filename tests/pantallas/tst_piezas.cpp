@@ -2,8 +2,8 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The parts under the screens: the order history of text1, where place pictures come from and
-// what a broken one does, where the sound cues are looked for and which WAV files are played.
+// The parts under the screens: the order history, where pictures and cues are looked for, what a
+// broken picture does, and which WAV files are played.
 
 #include "ApoyoVentanas.h"
 #include "FicheroWav.h"
@@ -60,7 +60,7 @@ class PruebaPiezas : public QObject {
         auto *caja = control<QLineEdit>(juego, "text1");
         auto *lista = control<QListWidget>(juego, "List1");
         QTest::keyClicks(caja, QStringLiteral("mir"));
-        QTest::keyClick(caja, Qt::Key_Up); // no orders yet: nothing to recall
+        QTest::keyClick(caja, Qt::Key_Up); // nothing to recall yet
         QTest::keyClick(caja, Qt::Key_Down);
         QCOMPARE(caja->text(), QStringLiteral("mir"));
         caja->clear();
@@ -97,8 +97,8 @@ class PruebaPiezas : public QObject {
     }
 
     // Place pictures come from Archivos/Dibujos under the working directory first, else from
-    // beside the program (here a link to the source tree's, as in the build tree's bin/). The
-    // installed data folder is the package test's to check.
+    // beside the program (here a link to the source tree's, as in bin/); the installed data folder
+    // is the package test's. A missing or broken copy passes to the next folder.
     void dondeSeBuscanLosDibujos() {
         const QString cuarto = QStringLiteral("cuarto.jpg");
         const QImage delPrograma(QStringLiteral(JUBO_FUENTE "/Archivos/Dibujos/cuarto.jpg"));
@@ -106,33 +106,27 @@ class PruebaPiezas : public QObject {
         QTemporaryDir tmp;
         QDir::setCurrent(tmp.path());
         QCOMPARE(leerDibujo(cuarto, carpetasDibujos()), delPrograma);
-        guardarDibujo(tmp.filePath(QStringLiteral("Archivos/Dibujos/cuarto.jpg")), QSize(30, 20),
-                      Qt::red);
+        guardarDibujo(tmp.filePath(QStringLiteral("Archivos/Dibujos/cuarto.jpg")), QSize(30, 20));
         QCOMPARE(leerDibujo(cuarto, carpetasDibujos()).size(), QSize(30, 20));
-    }
 
-    void primerDibujoLegible() {
-        QTemporaryDir tmp;
         const QString a = tmp.filePath(QStringLiteral("a")), b = tmp.filePath(QStringLiteral("b")),
                       c = tmp.filePath(QStringLiteral("c"));
         guardarDibujo(a + QStringLiteral("/cuarto.jpg"));
-        guardarDibujo(b + QStringLiteral("/cuarto.jpg"), QSize(30, 20), Qt::red);
-        guardarDibujo(c + QStringLiteral("/cuarto.jpg"), QSize(40, 10), Qt::blue);
-        guardarDibujo(c + QStringLiteral("/Parque.jpg"), QSize(5, 5), Qt::blue);
-        // Not there or broken: the next folder; the first good copy wins.
-        QCOMPARE(leerDibujo(QStringLiteral("cuarto.jpg"), {a, b, c}).size(), QSize(30, 20));
-        QCOMPARE(leerDibujo(QStringLiteral("cuarto.jpg"), {c, b}).size(), QSize(40, 10));
+        guardarDibujo(b + QStringLiteral("/cuarto.jpg"), QSize(30, 20));
+        guardarDibujo(c + QStringLiteral("/cuarto.jpg"), QSize(40, 10));
+        guardarDibujo(c + QStringLiteral("/Parque.jpg"), QSize(5, 5));
+        QCOMPARE(leerDibujo(cuarto, {a, b, c}).size(), QSize(30, 20));
+        QCOMPARE(leerDibujo(cuarto, {c, b}).size(), QSize(40, 10));
         QVERIFY(leerDibujo(QStringLiteral("Parque.jpg"), {a, b}).isNull());
-        QVERIFY(leerDibujo(QStringLiteral("cuarto.jpg"), {a}).isNull());
-        // Names are taken exactly as written.
-        QVERIFY(leerDibujo(QStringLiteral("Cuarto.jpg"), {b}).isNull());
+        QVERIFY(leerDibujo(cuarto, {a}).isNull());
+        QVERIFY(leerDibujo(QStringLiteral("Cuarto.jpg"), {b}).isNull()); // names as written
     }
 
     // A move replaces the picture and resizes it; a broken or missing file keeps the last one
     // and the game goes on.
     void cadaMovimientoCambiaElDibujo() {
         QTemporaryDir tmp;
-        guardarDibujo(tmp.filePath(QStringLiteral("cuarto.jpg")), QSize(300, 200), Qt::red);
+        guardarDibujo(tmp.filePath(QStringLiteral("cuarto.jpg")), QSize(300, 200));
         guardarDibujo(tmp.filePath(QStringLiteral("comedor.jpg")));
         guardarDibujo(tmp.filePath(QStringLiteral("Entrada.jpg")), QSize(617, 362), Qt::green);
         Juego &juego = Ventanas::juego();
@@ -141,7 +135,7 @@ class PruebaPiezas : public QObject {
         const QPoint sitio = imagen->pos();
         QCOMPARE(imagen->size(), QSize(617, 362));
 
-        QTest::mouseClick(control<QPushButton>(juego, "PaLante"), Qt::LeftButton);
+        clic(juego, "PaLante");
         QVERIFY(esperarDibujos(juego));
         QCOMPARE(imagen->size(), QSize(300, 200));
         QCOMPARE(imagen->pos(), sitio);
@@ -149,17 +143,15 @@ class PruebaPiezas : public QObject {
         QVERIFY(color.red() > 240 && color.green() < 16 && color.blue() < 16);
         QCOMPARE(imagen->accessibleName(), QStringLiteral("Cuarto"));
 
+        // The dining room's picture is broken, the garden's missing: the room's stays.
         const qint64 antes = imagen->pixmap().cacheKey();
-        QTest::mouseClick(control<QPushButton>(juego, "Izquierda"), Qt::LeftButton); // broken
-        QVERIFY(esperarDibujos(juego));
-        QCOMPARE(juego.partida().estado().Lugar, qint16(Comedor));
-        QCOMPARE(imagen->pixmap().cacheKey(), antes);
-        QCOMPARE(imagen->accessibleName(), QStringLiteral("Comedor"));
-        QTest::mouseClick(control<QPushButton>(juego, "Izquierda"), Qt::LeftButton); // missing
-        QVERIFY(esperarDibujos(juego));
-        QCOMPARE(juego.partida().estado().Lugar, qint16(Jardin));
-        QCOMPARE(imagen->pixmap().cacheKey(), antes);
-        QCOMPARE(imagen->accessibleName(), QStringLiteral("Jardín"));
+        for (const auto &[lugar, nombre] : {std::pair{Comedor, u"Comedor"}, {Jardin, u"Jardín"}}) {
+            clic(juego, "Izquierda");
+            QVERIFY(esperarDibujos(juego));
+            QCOMPARE(juego.partida().estado().Lugar, qint16(lugar));
+            QCOMPARE(imagen->pixmap().cacheKey(), antes);
+            QCOMPARE(imagen->accessibleName(), QString::fromUtf16(nombre));
+        }
         // The cues went on as usual: one Direccion for the load, one per move.
         QCOMPARE(registro.sonidos(),
                  (QStringList{"Direccion", "Direccion", "Direccion", "Direccion"}));
