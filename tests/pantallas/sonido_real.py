@@ -7,8 +7,9 @@
 """Real sound, recorded from the throw-away desktop's null sink: the real loudspeaker plays a long
 cue and, before it ends, a short one. The recording holds the first, then the second, and nothing
 more of the first once the second has started; a control run with each cue in a process of its
-own, where nothing cuts the first cue, shows the recording can tell. Then, fifteen times, the program calls exit() while a
-cue plays, as Qt does when the display is lost: each time it ends with that status, not a crash.
+own, where nothing cuts the first cue, shows the recording can tell. Then, fifteen times, the
+program calls exit() while a cue plays, as Qt does when the display is lost: each time it ends with
+that status, not a crash.
 
 Usage: sonido_real.py path/to/sonar
 """
@@ -64,30 +65,25 @@ def analizar(grabacion):
 def main():
     with tempfile.TemporaryDirectory(prefix="jubo-sonido-") as tmp, \
             Escritorio(con_pantalla=False, con_sonido=True) as esc:
-        wav_largo, wav_corto = os.path.join(tmp, "largo.wav"), os.path.join(tmp, "corto.wav")
-        tono(wav_largo, LARGO, 5.0)
-        tono(wav_corto, CORTO, 0.6)
-        a_tiempo = str(int(SEGUNDO_A * 1000))
+        largo, corto = os.path.join(tmp, "largo.wav"), os.path.join(tmp, "corto.wav")
+        tono(largo, LARGO, 5.0)
+        tono(corto, CORTO, 0.6)
 
-        def sonar(*args):
-            r = subprocess.run([SONAR, *args], env=esc.env, timeout=30, capture_output=True,
-                               text=True)
-            if r.returncode != 0:
-                raise SystemExit(f"MAL: sonar terminó con {r.returncode}: {r.stderr}")
-
-        def tocar(caso, control=False):
+        def tocar(caso, *programas):
+            """Records while sonar runs with each list of arguments, after its delay in s."""
             grabacion = os.path.join(tmp, caso + ".wav")
             grabar = esc.grabar(grabacion)
             try:
                 time.sleep(0.5)
-                if control:  # each cue in a process of its own: nothing cuts off the first
-                    primero = subprocess.Popen([SONAR, wav_largo, "0", "-", "6500"], env=esc.env)
-                    time.sleep(SEGUNDO_A)
-                    sonar(wav_corto, "0", "-", "5000")
-                    if primero.wait(timeout=30) != 0:
-                        raise SystemExit(f"MAL: sonar terminó con {primero.returncode}")
-                else:
-                    sonar(wav_largo, a_tiempo, wav_corto, "6500")
+                procesos = []
+                for espera, args in programas:
+                    time.sleep(espera)
+                    procesos.append(subprocess.Popen([SONAR, *args], env=esc.env, text=True,
+                                                     stderr=subprocess.PIPE))
+                for p in procesos:
+                    if p.wait(timeout=30) != 0:
+                        raise SystemExit(f"MAL: sonar terminó con {p.returncode}: "
+                                         f"{p.stderr.read()}")
                 time.sleep(0.5)
             finally:
                 esc.parar(grabar)
@@ -95,15 +91,17 @@ def main():
             print(f"{caso}: primer sonido, segundo, primero tras el segundo: {ventanas} x 20 ms")
             return ventanas
 
-        largo, corto, despues = tocar("control", control=True)
-        if not (largo >= 25 and corto >= 10 and despues >= 25):
+        primero, segundo, despues = tocar("control", (0, [largo, "0", "-", "6500"]),
+                                          (SEGUNDO_A, [corto, "0", "-", "5000"]))
+        if not (primero >= 25 and segundo >= 10 and despues >= 25):
             raise SystemExit("MAL: la grabación no distingue un sonido cortado de uno que sigue")
 
-        largo, corto, despues = tocar("altavoz")
-        if largo < 5 or corto < 10 or despues > 0:
+        primero, segundo, despues = tocar(
+            "altavoz", (0, [largo, str(int(SEGUNDO_A * 1000)), corto, "6500"]))
+        if primero < 5 or segundo < 10 or despues > 0:
             raise SystemExit("MAL: no sonó el primero, luego el segundo, cortando el primero")
 
-        estados = [subprocess.run([SONAR, wav_largo, "300", "salir", "5000"], env=esc.env,
+        estados = [subprocess.run([SONAR, largo, "300", "salir", "5000"], env=esc.env,
                                   capture_output=True, timeout=30).returncode for _ in range(15)]
         print(f"exit(3) mientras suena: {estados}")
         if any(e != 3 for e in estados):
