@@ -34,10 +34,10 @@ SEGUNDOS = 20  # per run; the slowest case takes well under one second on an unl
 LENTITUD = 1
 
 
-def jugar(entrada, *argumentos, **kw):
+def jugar(entrada, *argumentos):
     inicio = time.monotonic()
     p = subprocess.run([PROGRAMA, *argumentos], input=entrada, capture_output=True,
-                       timeout=SEGUNDOS * LENTITUD, **kw)
+                       timeout=SEGUNDOS * LENTITUD)
     return p, time.monotonic() - inicio
 
 
