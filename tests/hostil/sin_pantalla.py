@@ -24,7 +24,6 @@ base = {k: v for k, v in os.environ.items()
 casos = {
     "sin DISPLAY": (base, [], "DISPLAY"),
     "DISPLAY inalcanzable": (dict(base, DISPLAY=":4093"), [], ":4093"),
-    "plataforma xcb sin servidor": (dict(base, QT_QPA_PLATFORM="xcb", DISPLAY=":4093"), [], ":4093"),
     "plataforma que no existe": (dict(base, QT_QPA_PLATFORM="bogus"), [], '"bogus"'),
     "-platform que no existe": (base, ["-platform", "nada"], '"nada"'),
     "wayland sin compositor": (dict(base, QT_QPA_PLATFORM="wayland", WAYLAND_DISPLAY="/nada/w"), [],
