@@ -43,13 +43,4 @@ class Grabadora : public Pantalla {
 
     // What happened since the last call.
     QStringList tomar() { return std::exchange(hechos, {}); }
-
-    // The cues heard so far, by name.
-    QStringList sonidos() const {
-        QStringList s;
-        for (const QString &h : hechos)
-            if (h.startsWith(QLatin1String("sonido ")))
-                s << h.mid(7);
-        return s;
-    }
 };

@@ -92,8 +92,7 @@ class PruebaPiezas : public QObject {
         QTest::keyClick(caja, Qt::Key_Up);
         QCOMPARE(caja->text(), QStringLiteral("mirar coche"));
         // The arrows changed nothing but the box's text: no cue, no message.
-        QCOMPARE(registro.sonidos(), (QStringList{"Direccion", "Empieza"}));
-        QVERIFY(!registro.hechos.contains(QStringLiteral("fin")));
+        QCOMPARE(registro.hechos, (QStringList{"sonido Direccion", "sonido Empieza"}));
     }
 
     // Place pictures come from Archivos/Dibujos under the working directory first, else from
@@ -153,8 +152,7 @@ class PruebaPiezas : public QObject {
             QCOMPARE(imagen->accessibleName(), QString::fromUtf16(nombre));
         }
         // The cues went on as usual: one Direccion for the load, one per move.
-        QCOMPARE(registro.sonidos(),
-                 (QStringList{"Direccion", "Direccion", "Direccion", "Direccion"}));
+        QCOMPARE(registro.hechos, QStringList(4, QStringLiteral("sonido Direccion")));
     }
 
     void dondeSeBuscanLosSonidos() {
