@@ -5,6 +5,33 @@
 #include "CajaOrden.h"
 
 #include <QKeyEvent>
+#include <QValidator>
+
+namespace {
+
+// A paste longer than the box is cut at the cap, which may fall between the two halves of a
+// character such as an emoji; the half left behind is dropped rather than shown as a broken
+// glyph and sent with the order.
+class SinMediosCaracteres : public QValidator {
+  public:
+    using QValidator::QValidator;
+    State validate(QString &texto, int &pos) const override {
+        for (qsizetype i = 0; i < texto.size(); ++i) {
+            if (texto.at(i).isHighSurrogate() && i + 1 < texto.size() &&
+                texto.at(i + 1).isLowSurrogate()) {
+                ++i;
+            } else if (texto.at(i).isSurrogate()) {
+                texto.remove(i, 1);
+                if (pos > i)
+                    --pos;
+                --i;
+            }
+        }
+        return Acceptable;
+    }
+};
+
+} // namespace
 
 void Historial::anotar(const QString &orden) {
     if (!orden.trimmed().isEmpty()) {
@@ -32,6 +59,7 @@ std::optional<QString> Historial::siguiente() {
 
 CajaOrden::CajaOrden(QWidget *padre) : QLineEdit(padre) {
     setMaxLength(LargoMaximo);
+    setValidator(new SinMediosCaracteres(this));
 }
 
 void CajaOrden::keyPressEvent(QKeyEvent *evento) {
