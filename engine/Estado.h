@@ -4,24 +4,24 @@
 
 #pragma once
 
-#include <QtGlobal>
+#include <cstdint>
 
 // The whole state of one game. Flags only ever go from 0 to 1.
 struct Estado {
-    qint16 Lugar = 0;
-    qint16 MazoCogido = 0;
-    qint16 MensajeLeido = 0;
-    qint16 DestornilladorVisto = 0;
-    qint16 TieneTornillo = 0;
-    qint16 TieneDestornillador = 0;
-    qint16 ClavoEncontrado = 0;
-    qint16 TieneMazo = 0;
-    qint16 TieneClavo = 0;
+    std::int16_t Lugar = 0;
+    std::int16_t MazoCogido = 0;
+    std::int16_t MensajeLeido = 0;
+    std::int16_t DestornilladorVisto = 0;
+    std::int16_t TieneTornillo = 0;
+    std::int16_t TieneDestornillador = 0;
+    std::int16_t ClavoEncontrado = 0;
+    std::int16_t TieneMazo = 0;
+    std::int16_t TieneClavo = 0;
 
     friend bool operator==(const Estado &, const Estado &) = default;
 };
 
-using Bandera = qint16 Estado::*;
+using Bandera = std::int16_t Estado::*;
 
 // Every flag, for code that has to walk all of them (tests, debugging output).
 inline constexpr Bandera TodasLasBanderas[] = {

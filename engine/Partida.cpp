@@ -14,15 +14,26 @@ Partida::Partida(Pantalla &pantalla, Sorteo sorteo)
     : pantalla_(pantalla), sorteo_(std::move(sorteo)) {}
 
 void Partida::Cargar() {
+    // Like any other place, the entrance sends its picture; a screen that already shows it may
+    // keep the one it has.
+    if (lugarValido(estado_.Lugar))
+        pantalla_.cargarDibujo(Sitios[estado_.Lugar].dibujo);
     EntrarLugar();
 }
 
 void Partida::EntrarLugar() {
     if (!lugarValido(estado_.Lugar))
         return;
-    pantalla_.ponerBotones(Sitios[estado_.Lugar].usables);
-    pantalla_.mostrarPista(false);
+    const Sitio &sitio = Sitios[estado_.Lugar];
+    pantalla_.entrarLugar(sitio);
+    pantalla_.ponerBotones(botonesDe(sitio));
+    ponerPista(false);
     pantalla_.sonar(Sonido::Direccion);
+}
+
+void Partida::ponerPista(bool visible) {
+    pista_ = visible;
+    pantalla_.mostrarPista(visible);
 }
 
 void Partida::LimpiarPantalla() {
@@ -30,19 +41,17 @@ void Partida::LimpiarPantalla() {
 }
 
 void Partida::anadir(const char *utf8) {
-    pantalla_.anadirLinea(QString::fromUtf8(utf8));
+    pantalla_.anadirLinea(utf8);
 }
 
 void Partida::pulsar(Boton boton) {
-    for (const Movimiento &m : Movimientos) {
-        if (m.boton != boton || m.desde != estado_.Lugar)
-            continue;
-        estado_.Lugar = m.hasta;
-        pantalla_.cargarDibujo(Sitios[m.hasta].dibujo);
-        EntrarLugar();
-        LimpiarPantalla();
+    const Sitio *hasta = destino(estado_.Lugar, boton);
+    if (!hasta)
         return;
-    }
+    estado_.Lugar = hasta->numero;
+    pantalla_.cargarDibujo(hasta->dibujo);
+    EntrarLugar();
+    LimpiarPantalla();
 }
 
 void Partida::Ver() {
@@ -74,14 +83,14 @@ bool Partida::cumple(const Regla &regla) const {
                        [this](const Condicion &c) { return (estado_.*c.bandera == 1) == c.uno; });
 }
 
-void Partida::ProcesarOrden(const QString &orden) {
+void Partida::ProcesarOrden(std::u16string_view orden) {
     // The order is normalised once; matching it against each pattern is then a plain search.
-    const QString texto = normalizarOrden(orden);
+    const std::u16string texto = normalizarOrden(orden);
     auto dispara = [&](const Regla &regla) {
         if (!cumple(regla))
             return false;
         return std::any_of(regla.patrones.begin(), regla.patrones.end(), [&](const char *p) {
-            return coincideNormalizada(QLatin1StringView(p), texto);
+            return coincideNormalizada(std::string_view(p), texto);
         });
     };
     for (const auto &tabla : {reglasDe(estado_.Lugar), ReglasGenerales}) {
@@ -101,7 +110,7 @@ void Partida::disparar(const Regla &regla) {
         for (const Efecto &e : regla.efectos) {
             switch (e.tipo) {
             case TipoEfecto::Poner: estado_.*e.bandera = 1; break;
-            case TipoEfecto::MostrarPista: pantalla_.mostrarPista(true); break;
+            case TipoEfecto::MostrarPista: ponerPista(true); break;
             case TipoEfecto::Sonar: pantalla_.sonar(e.sonido); break;
             case TipoEfecto::Ganar: pantalla_.ganar(); break;
             case TipoEfecto::Vacilar: Vacilar(); break;

@@ -4,13 +4,15 @@
 
 #pragma once
 
+#include "Lista.h"
 #include "Regla.h"
 
-#include <QtGlobal>
 #include <array>
+#include <cstdint>
 #include <span>
 
-// One table per place, tried in order before the rules that hold everywhere.
+// One table per place (found through its row in Sitios), tried in order before the rules that
+// hold everywhere.
 extern const std::span<const Regla> ReglasEntrada;
 extern const std::span<const Regla> ReglasCuarto;
 extern const std::span<const Regla> ReglasComedor;
@@ -20,7 +22,7 @@ extern const std::span<const Regla> ReglasCercanias;
 extern const std::span<const Regla> ReglasGenerales;
 
 // The table of a place; empty for a place number outside the map.
-std::span<const Regla> reglasDe(qint16 lugar);
+std::span<const Regla> reglasDe(std::int16_t lugar);
 
 // The three refusals and the ten boasts of the villain (one to three lines each).
 extern const std::array<const char *, 3> Negativas;

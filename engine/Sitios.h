@@ -5,9 +5,10 @@
 #pragma once
 
 #include "Lista.h"
+#include "Regla.h"
 
-#include <QtGlobal>
 #include <array>
+#include <cstdint>
 #include <span>
 
 enum class Boton { Derecha, Izquierda, PaLante, Patras };
@@ -21,25 +22,35 @@ struct Botones {
     friend bool operator==(const Botones &, const Botones &) = default;
 };
 
-struct Sitio {
-    const char *nombre; // as the player reads it: "Jardín", "Cercanías"...
-    const char *dibujo; // picture file name, mixed case as stored on disk
-    Botones usables;
-    Lista<const char *, 3> vista; // what the look button prints
-};
-
-struct Movimiento {
-    Boton boton;
-    qint16 desde;
-    qint16 hasta;
-};
-
 // Place numbers, as stored in Estado::Lugar.
-enum NumeroLugar : qint16 { Entrada, Cuarto, Comedor, Jardin, Parque, Cercanias };
+enum NumeroLugar : std::int16_t { Entrada, Cuarto, Comedor, Jardin, Parque, Cercanias };
+
+// A way on: the button that takes it and the place it leads to.
+struct Camino {
+    Boton boton;
+    NumeroLugar hasta;
+};
+
+// Everything about one place. Its buttons follow from its ways on.
+struct Sitio {
+    NumeroLugar numero;
+    const char *nombre;           // as the player reads it: "Jardín", "Cercanías"...
+    const char *dibujo;           // picture file name, mixed case as stored on disk
+    const char *descripcion;      // what the picture shows, for a screen reader
+    Lista<Camino, 2> salidas;     // each front end lists them in its own button order
+    Lista<const char *, 3> vista; // what the look button prints
+    std::span<const Regla> reglas;
+};
 
 extern const std::array<Sitio, 6> Sitios;
-extern const std::span<const Movimiento> Movimientos;
 
-inline bool lugarValido(qint16 lugar) {
-    return lugar >= 0 && lugar < qint16(Sitios.size());
+constexpr bool lugarValido(std::int16_t lugar) {
+    return lugar >= 0 && lugar < std::int16_t(Sitios.size());
 }
+
+// The buttons that lead somewhere from the place.
+Botones botonesDe(const Sitio &sitio);
+bool usable(const Botones &b, Boton boton);
+
+// The place a button leads to from a place; null when it leads nowhere.
+const Sitio *destino(std::int16_t desde, Boton boton);

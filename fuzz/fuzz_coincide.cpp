@@ -6,7 +6,7 @@
 // Besides not crashing, the matcher must agree with a plain re-reading of its own rules, and
 // extra words around an order must never make a satisfied pattern fail.
 
-#include "Coincide.h"
+#include "ConQt.h"
 #include "Referencia.h"
 
 #include <QString>
@@ -31,7 +31,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *datos, std::size_t tam
         {Coincide(patron, orden) != si, "dos respuestas distintas a la misma pregunta"},
         {coincidenciaDirecta(patron, orden) != si,
          "no coincide con la lectura directa de las reglas"},
-        {esLatin1 && coincideNormalizada(QLatin1StringView(latin1), normalizarOrden(orden)) != si,
+        {esLatin1 && coincideNormalizada(std::string_view(latin1.constData(), latin1.size()),
+                                         u16(normalizarOrden(orden))) != si,
          "la vía Latin-1 de ProcesarOrden da otra respuesta"},
         {si && !Coincide(patron, QStringLiteral("YA ") + orden + QStringLiteral(" Y MAS")),
          "palabras de más alrededor de la orden la estropean"},

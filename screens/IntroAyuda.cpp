@@ -8,8 +8,7 @@
 #include "Menu.h"
 #include "Module1.h"
 #include "Teclas.h"
-#include "TextosAccesibles.h"
-#include "TextosVentanas.h"
+#include "Textos.h"
 #include "Ventanas.h"
 
 #include <QCloseEvent>

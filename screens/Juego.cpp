@@ -14,7 +14,6 @@
 #include "Sitios.h"
 #include "Teclas.h"
 #include "Textos.h"
-#include "TextosAccesibles.h"
 #include "Ventanas.h"
 
 #include <QCloseEvent>
@@ -126,7 +125,9 @@ Juego::Juego() : carpetasDibujos_(carpetasDibujos()), partida_(*this, Ventanas::
     });
 
     // The load handler: the entrance's buttons, the hint hidden, the Direccion cue.
+    cargando_ = true;
     partida_.Cargar();
+    cargando_ = false;
 }
 
 void Juego::enfocarOrden() {
@@ -140,7 +141,10 @@ void Juego::PalMenu_Click() {
 }
 
 void Juego::text1_Intro() {
-    responder([this] { partida_.ProcesarOrden(text1->text()); });
+    const QString orden = text1->text();
+    responder([&] {
+        partida_.ProcesarOrden(std::u16string_view(QStringView(orden).utf16(), orden.size()));
+    });
 }
 
 void Juego::text1_Escape() {
@@ -159,26 +163,31 @@ void Juego::hideEvent(QHideEvent *evento) {
 }
 
 void Juego::responder(const std::function<void()> &manejador) {
-    const qint16 antes = partida_.estado().Lugar;
     porDecir_.clear();
+    movido_ = false;
     manejador();
     if (!isVisible())
         return; // won: the ending screen is read by itself
     QStringList decir = porDecir_;
-    if (partida_.estado().Lugar != antes)
+    if (movido_)
         decir.prepend(dondeEstoy());
     if (!decir.isEmpty())
         anuncio_->decir(decir.join(u'\n'));
 }
 
 QString Juego::dondeEstoy() const {
+    if (!sitio_)
+        return QString();
+    const Botones b = botonesDe(*sitio_);
     QStringList salidas;
-    for (const QPushButton *b : {PaLante, Patras, Derecha, Izquierda})
-        if (b->isEnabled())
-            salidas << b->accessibleName();
-    const qint16 lugar = partida_.estado().Lugar;
-    const QString sitio = lugarValido(lugar) ? QString::fromUtf8(Sitios[lugar].nombre) : QString();
-    return QStringLiteral("%1. Salidas: %2.").arg(sitio, salidas.join(QStringLiteral("; ")));
+    for (const auto &[usable, nombre] : {std::pair{b.PaLante, NombrePaLante},
+                                         {b.Patras, NombrePatras},
+                                         {b.Derecha, NombreDerecha},
+                                         {b.Izquierda, NombreIzquierda}})
+        if (usable)
+            salidas << QString::fromUtf8(nombre);
+    return QStringLiteral("%1. Salidas: %2.")
+        .arg(QString::fromUtf8(sitio_->nombre), salidas.join(QStringLiteral("; ")));
 }
 
 void Juego::vaciar() {
@@ -187,9 +196,10 @@ void Juego::vaciar() {
     porDecir_.clear(); // what was shown is gone
 }
 
-void Juego::anadirLinea(const QString &linea) {
-    List1->addItem(linea);
-    porDecir_ << linea;
+void Juego::anadirLinea(std::string_view linea) {
+    const QString texto = QString::fromUtf8(linea.data(), qsizetype(linea.size()));
+    List1->addItem(texto);
+    porDecir_ << texto;
 }
 
 void Juego::mostrarPista(bool visible) {
@@ -222,14 +232,21 @@ void Juego::describirLugar() {
     if (!Label1->isHidden())
         donde += u'\n' + Label1->text();
     setAccessibleDescription(donde);
-    const qint16 lugar = partida_.estado().Lugar;
-    if (lugarValido(lugar))
-        Image1->setAccessibleDescription(QString::fromUtf8(DescripcionesDibujos[lugar]));
+}
+
+void Juego::entrarLugar(const Sitio &sitio) {
+    sitio_ = &sitio;
+    movido_ = true;
+    // The screen reader names and describes the picture after the place even when no picture
+    // could be read.
+    Image1->setAccessibleName(QString::fromUtf8(sitio.nombre));
+    Image1->setAccessibleDescription(QString::fromUtf8(sitio.descripcion));
 }
 
 void Juego::cargarDibujo(const char *fichero) {
-    // The screen reader names the picture after the place even when no picture could be read.
-    Image1->setAccessibleName(QString::fromUtf8(Sitios[partida_.estado().Lugar].nombre));
+    // At the start the entrance's picture is the one laid out with the window.
+    if (cargando_)
+        return;
     // A missing, broken or too costly file never arrives: the picture already shown stays.
     lectorDibujos_->pedir(QString::fromUtf8(fichero), carpetasDibujos_);
 }

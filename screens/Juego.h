@@ -51,13 +51,14 @@ class Juego : public QWidget, private Pantalla {
 
     // What the game does to the screen.
     void vaciar() override;
-    void anadirLinea(const QString &linea) override;
+    void anadirLinea(std::string_view linea) override;
     void mostrarPista(bool visible) override;
     void ponerBotones(const Botones &b) override;
     void cargarDibujo(const char *fichero) override;
     void sonar(Sonido s) override;
     void ganar() override;
     void terminar() override;
+    void entrarLugar(const Sitio &sitio) override;
 
     QPushButton *Ver;
     QPushButton *Inventario;
@@ -74,6 +75,9 @@ class Juego : public QWidget, private Pantalla {
     Anuncio *anuncio_;
 
     QStringList porDecir_; // what the running handler has shown, in order
+    bool movido_ = false;  // the running handler took the player to another place
+    bool cargando_ = false;
+    const Sitio *sitio_ = nullptr; // where the player is
     QStringList carpetasDibujos_;
     LectorDibujos *lectorDibujos_;
     Partida partida_;

@@ -8,7 +8,7 @@
 #include "IntroAyuda.h"
 #include "Juego.h"
 #include "Module1.h"
-#include "TextosAccesibles.h"
+#include "Textos.h"
 #include "Ventanas.h"
 
 #include <QApplication>
@@ -43,8 +43,7 @@ Menu::Menu() {
     Label2->setPalette(titulo);
     Label2->setAutoFillBackground(true);
 
-    Label1 = etiqueta(this, "Label1", QStringLiteral("Una aventura de Er Jubo, año 2026"), 2760,
-                      5520, 4575, 375);
+    Label1 = etiqueta(this, "Label1", QString::fromUtf8(TextoAutoria), 2760, 5520, 4575, 375);
     Label1->setFont(fuente(13.5, false, false, true));
     QPalette autoria = Label1->palette();
     autoria.setColor(QPalette::WindowText, colorSistema(20));

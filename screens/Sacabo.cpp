@@ -6,7 +6,6 @@
 
 #include "Disposicion.h"
 #include "Textos.h"
-#include "TextosAccesibles.h"
 #include "Ventanas.h"
 
 #include <QCloseEvent>

@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "TextosAccesibles.h"
+#include "Textos.h"
 
 #include <QKeyCombination>
 #include <QString>

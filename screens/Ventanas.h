@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include "Textos.h"
+
 #include "Azar.h"
 
 #include <QMessageBox>
@@ -30,9 +32,8 @@ void mostrar(QWidget &ventana);
 
 // A farewell: the Cagonto cue, the message box, then the end of the program.
 void despedirse(const QString &texto, QMessageBox::Icon icono);
-inline constexpr const char *TituloSalir = "Salir";
-inline constexpr const char *Despedida = "Gracias por jugar";
-inline constexpr const char *DespedidaEscape = "¡Gracias por jugar!, y vuelva pronto";
+inline constexpr const char *Despedida = TextoDespedida;
+inline constexpr const char *DespedidaEscape = TextoDespedidaEscape;
 
 // A modal message box with an OK button only; returns when the player has pressed it.
 using Aviso =

@@ -5,67 +5,123 @@
 #include "Consola.h"
 
 #include "Atajos.h"
+#include "Guardar.h"
 #include "Textos.h"
+#include "Utf8.h"
 
 namespace {
 
-QString decodificar(std::string bytes) {
-    if (!bytes.empty() && bytes.back() == '\r')
-        bytes.pop_back();
-    // fromUtf8 turns every invalid sequence into U+FFFD.
-    return QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
+// The greeting names the buttons' lines from the one table of them.
+std::string saludo() {
+    std::string mueven, resto;
+    std::vector<const Atajo *> direcciones;
+    for (const Atajo &a : Atajos)
+        if (a.mueve)
+            direcciones.push_back(&a);
+    for (std::size_t i = 0; i < direcciones.size(); ++i)
+        mueven += (i == 0                        ? ""
+                   : i + 1 == direcciones.size() ? " y "
+                                                 : ", ") +
+                  std::string(direcciones[i]->linea);
+    for (const Atajo &a : Atajos)
+        if (!a.mueve)
+            resto += (resto.empty() ? "" : " y ") + std::string(a.linea) + ' ' + a.hace;
+    return "(Las rozozerad der Jubo. Escribe órdenes como MIRAR COCHE; " + mueven + " te mueven, " +
+           resto + ")";
 }
 
 } // namespace
 
-Consola::Consola(std::ostream &salida, Sorteo sorteo, bool eco)
-    : salida_(salida), eco_(eco), partida_(*this, std::move(sorteo)) {}
+Consola::Consola(std::ostream &salida, Sorteo sorteo, bool eco, std::string partidaGuardada)
+    : salida_(salida), eco_(eco), ficheroPorDefecto_(std::move(partidaGuardada)),
+      partida_(*this, std::move(sorteo)) {}
 
-void Consola::escribir(const QString &linea) {
-    const QByteArray utf8 = linea.toUtf8();
-    salida_.write(utf8.constData(), utf8.size());
+void Consola::escribir(std::string_view linea) {
+    salida_.write(linea.data(), std::streamsize(linea.size()));
     salida_.put('\n');
 }
 
 void Consola::escribirLugar() {
-    escribir(
-        QStringLiteral("== %1 ==").arg(QString::fromUtf8(Sitios[partida_.estado().Lugar].nombre)));
-    QStringList salidas;
-    if (botones_.PaLante)
-        salidas << QStringLiteral("/palante");
-    if (botones_.Patras)
-        salidas << QStringLiteral("/patras");
-    if (botones_.Izquierda)
-        salidas << QStringLiteral("/izquierda");
-    if (botones_.Derecha)
-        salidas << QStringLiteral("/derecha");
-    escribir(QStringLiteral("(salidas: %1)").arg(salidas.join(QStringLiteral(", "))));
+    if (!sitio_)
+        return;
+    escribir(std::string("== ") + sitio_->nombre + " ==");
+    std::string salidas;
+    for (const Atajo &a : Atajos)
+        if (a.mueve && usable(botones_, *a.mueve))
+            salidas += (salidas.empty() ? "" : ", ") + std::string(a.linea);
+    escribir("(salidas: " + salidas + ")");
 }
 
 void Consola::escribirSonidos() {
-    for (const QString &s : std::as_const(sonidos_))
-        escribir(QStringLiteral("(suena %1)").arg(s));
+    for (const std::string &s : sonidos_)
+        escribir("(suena " + s + ")");
     sonidos_.clear();
 }
 
 void Consola::empezar() {
-    escribir(
-        QStringLiteral("(Las rozozerad der Jubo. Escribe órdenes como MIRAR COCHE; /palante, "
-                       "/patras, /izquierda y /derecha te mueven, /ver mira y /inventario dice "
-                       "lo que llevas)"));
+    escribir(saludo());
     partida_.Cargar();
     escribirLugar();
     escribirSonidos();
     salida_.flush();
 }
 
-bool Consola::accion(const std::string &bytes) {
-    const QString linea = decodificar(bytes);
-    if (eco_)
-        escribir(QStringLiteral("> ") + linea);
+bool Consola::partidaGuardada(std::u16string_view linea) {
+    const auto orden = [&](std::u16string_view nombre) {
+        return linea.starts_with(nombre) &&
+               (linea.size() == nombre.size() || linea[nombre.size()] == u' ');
+    };
+    const bool guardar = orden(u"/guardar");
+    if (!guardar && !orden(u"/cargar"))
+        return false;
+    std::u16string_view resto = linea.substr(guardar ? 8 : 7);
+    while (!resto.empty() && resto.front() == u' ')
+        resto.remove_prefix(1);
+    const std::string fichero = resto.empty() ? ficheroPorDefecto_ : utf8DeUtf16(resto);
+    if (fichero.empty()) {
+        escribir("(no sé dónde guardar la partida: di un fichero, o pon HOME o XDG_DATA_HOME)");
+        return true;
+    }
+    if (guardar) {
+        escribir(guardarPartida(fichero, partida_.guardar()));
+        return true;
+    }
+    std::string ficha;
+    if (const std::string fallo = leerPartida(fichero, ficha); !fallo.empty()) {
+        escribir(fallo);
+        return true;
+    }
+    if (const char *motivo = partida_.restaurar(ficha)) {
+        // A refused game tells the screen nothing: the one in progress goes on as it was.
+        escribir("(la partida de " + fichero + " no vale: " + motivo + ")");
+        return true;
+    }
+    escribir("(partida cargada de " + fichero + ")");
+    escribirLugar();
+    escribirSonidos();
+    if (pista_)
+        escribir(std::string("** ") + TextoPista + " **");
+    return true;
+}
 
-    const qint16 antes = partida_.estado().Lugar;
+bool Consola::accion(const std::string &bytes) {
+    std::string_view sinRetorno(bytes);
+    if (sinRetorno.ends_with('\r'))
+        sinRetorno.remove_suffix(1);
+    const std::u16string linea = utf16DeUtf8(sinRetorno);
+    if (eco_)
+        escribir("> " + utf8DeUtf16(linea));
+
+    if (partidaGuardada(linea)) {
+        salida_.flush();
+        return true;
+    }
+    const Sitio *antes = sitio_;
+    sitio_ = nullptr;
     jugarLinea(partida_, linea);
+    const bool movido = sitio_ != nullptr;
+    if (!sitio_)
+        sitio_ = antes;
 
     if (terminado_) {
         salida_.flush();
@@ -73,19 +129,19 @@ bool Consola::accion(const std::string &bytes) {
     }
     if (ganado_) {
         escribirSonidos();
-        escribir(QStringLiteral("== Final =="));
-        escribir(QString::fromUtf8(TextoEnhorabuena));
-        escribir(QString::fromUtf8(TextoFinal));
+        escribir("== Final ==");
+        escribir(TextoEnhorabuena);
+        escribir(TextoFinal);
         salida_.flush();
         return false;
     }
-    if (partida_.estado().Lugar != antes)
+    if (movido)
         escribirLugar();
     escribirSonidos();
-    for (const QString &l : std::as_const(lista_))
+    for (const std::string &l : lista_)
         escribir(l);
     if (pista_)
-        escribir(QStringLiteral("** %1 **").arg(QString::fromUtf8(TextoPista)));
+        escribir(std::string("** ") + TextoPista + " **");
     salida_.flush();
     return true;
 }

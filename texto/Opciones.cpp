@@ -4,6 +4,8 @@
 
 #include "Opciones.h"
 
+#include "Atajos.h"
+
 #include <QCommandLineParser>
 #include <charconv>
 #include <limits>
@@ -99,19 +101,26 @@ Opciones leerOpciones(const QStringList &argumentos) {
 }
 
 QString textoAyuda() {
+    QStringList botones;
+    for (const Atajo &a : Atajos)
+        botones << QString::fromLatin1(a.linea);
     return QStringLiteral(
-        "Uso: jubo-texto [--semilla N]\n"
-        "Las rozozerad der Jubo en un terminal. Lee una acción por línea: una orden\n"
-        "(MIRAR COCHE) o /palante, /patras, /izquierda, /derecha, /ver, /inventario.\n"
-        "En un terminal, las flechas editan la línea y recuerdan las órdenes anteriores.\n"
-        "\n"
-        "Opciones:\n"
-        "  --semilla N          hace repetibles las respuestas al azar (N de 0 a 4294967295)\n"
-        "  -h, --ayuda, --help  muestra esta ayuda y termina\n"
-        "  -v, --version        muestra la versión y termina\n"
-        "\n"
-        "Sale con 0 al acabar la entrada o la partida, 1 si no puede leer o escribir,\n"
-        "2 si las opciones no valen.\n");
+               "Uso: jubo-texto [--semilla N]\n"
+               "Las rozozerad der Jubo en un terminal. Lee una acción por línea: una orden\n"
+               "(MIRAR COCHE) o %1.\n"
+               "/guardar [FICHERO] guarda la partida y /cargar [FICHERO] la sigue donde estaba\n"
+               "(sin FICHERO, en $XDG_DATA_HOME/jubo/partida).\n"
+               "En un terminal, las flechas editan la línea y recuerdan las órdenes anteriores.\n"
+               "\n"
+               "Opciones:\n"
+               "  --semilla N          hace repetibles las respuestas al azar (N de 0 a "
+               "4294967295)\n"
+               "  -h, --ayuda, --help  muestra esta ayuda y termina\n"
+               "  -v, --version        muestra la versión y termina\n"
+               "\n"
+               "Sale con 0 al acabar la entrada o la partida, 1 si no puede leer o escribir,\n"
+               "2 si las opciones no valen.\n")
+        .arg(botones.join(QStringLiteral(", ")));
 }
 
 QString textoVersion() {

@@ -7,6 +7,7 @@
 #include "Consola.h"
 #include "Descriptor.h"
 #include "Editor.h"
+#include "Guardar.h"
 #include "Lineas.h"
 #include "Opciones.h"
 #include "Salida.h"
@@ -75,7 +76,7 @@ int main(int argc, char **argv) {
         editor = Editor::abrir("jubo-texto", LargoMaximo);
     Lineas lineas(STDIN_FILENO, LargoMaximo);
 
-    Consola consola(salida, sorteo, !teclado);
+    Consola consola(salida, sorteo, !teclado, ficheroPorDefecto());
     consola.empezar();
     std::string linea;
     bool sigue = bufer.error() == 0;

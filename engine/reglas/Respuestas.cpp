@@ -47,15 +47,3 @@ const std::array<Lista<const char *, 3>, 10> Vaciles = {{
      "ahora agáshate y",
      "chupame er nabo, esclavo ..."},
 }};
-
-std::span<const Regla> reglasDe(qint16 lugar) {
-    switch (lugar) {
-    case 0: return ReglasEntrada;
-    case 1: return ReglasCuarto;
-    case 2: return ReglasComedor;
-    case 3: return ReglasJardin;
-    case 4: return ReglasParque;
-    case 5: return ReglasCercanias;
-    default: return {};
-    }
-}

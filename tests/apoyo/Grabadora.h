@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "ConQt.h"
 #include "Pantalla.h"
 
 #include <QStringList>
@@ -13,8 +14,9 @@
 // The desktop tests log here too (escuchar() in ApoyoVentanas.h).
 class Grabadora : public Pantalla {
   public:
-    // "vaciar", "linea <text>", "pista 1", "botones", "dibujo cuarto.jpg", "sonido Ver", "ganar",
-    // "terminar"; from the desktop also "aviso <title>|<text>|<icon>" and "fin".
+    // "vaciar", "linea <text>", "pista 1", "botones", "dibujo cuarto.jpg", "lugar Cuarto",
+    // "sonido Ver", "ganar", "terminar"; from the desktop also "aviso <title>|<text>|<icon>" and
+    // "fin".
     QStringList hechos;
     QStringList lista;
     Botones botones;
@@ -23,7 +25,8 @@ class Grabadora : public Pantalla {
         hechos << QStringLiteral("vaciar");
         lista.clear();
     }
-    void anadirLinea(const QString &l) override {
+    void anadirLinea(std::string_view utf8) override {
+        const QString l = QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
         hechos << QStringLiteral("linea ") + l;
         lista << l;
     }
@@ -40,6 +43,9 @@ class Grabadora : public Pantalla {
     }
     void ganar() override { hechos << QStringLiteral("ganar"); }
     void terminar() override { hechos << QStringLiteral("terminar"); }
+    void entrarLugar(const Sitio &s) override {
+        hechos << QStringLiteral("lugar ") + QString::fromUtf8(s.nombre);
+    }
 
     // What happened since the last call.
     QStringList tomar() { return std::exchange(hechos, {}); }

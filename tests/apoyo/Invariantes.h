@@ -22,7 +22,7 @@ inline const char *reglaRota(const Estado &antes, const Estado &ahora) {
         if (antes.*b > ahora.*b)
             return "bandera que vuelve a 0";
     }
-    auto implica = [](qint16 a, qint16 b) { return a != 1 || b == 1; };
+    auto implica = [](std::int16_t a, std::int16_t b) { return a != 1 || b == 1; };
     const std::pair<bool, const char *> cadena[] = {
         {implica(ahora.TieneMazo, ahora.MazoCogido) && implica(ahora.MazoCogido, ahora.TieneMazo),
          "mazo cogido y mazo en la mano no van juntos"},
@@ -37,8 +37,8 @@ inline const char *reglaRota(const Estado &antes, const Estado &ahora) {
         if (!cumple)
             return que;
     if (ahora.Lugar != antes.Lugar) {
-        for (const Movimiento &m : Movimientos)
-            if (m.desde == antes.Lugar && m.hasta == ahora.Lugar)
+        for (const Camino &s : Sitios[antes.Lugar].salidas)
+            if (s.hasta == ahora.Lugar)
                 return nullptr;
         return "salto entre sitios que no están unidos";
     }

@@ -127,7 +127,7 @@ class TstOrdenes : public QObject {
         Mesa m;
         const Estado antes = m.partida.estado();
         RelojCpu reloj;
-        m.partida.ProcesarOrden(orden);
+        m.partida.ProcesarOrden(u16(orden));
         VERIFICAR_PLAZO(reloj.elapsed(), MsPorOrden);
         QVERIFY(respondio(m.g));
         if (esCoche)
@@ -161,7 +161,7 @@ class TstOrdenes : public QObject {
 
         Mesa m;
         m.partida.PaLante(); // Cuarto
-        m.partida.ProcesarOrden(orden);
+        m.partida.ProcesarOrden(u16(orden));
         if (respuesta.isEmpty()) // a second mark keeps the vowel from being the plain A
             QVERIFY2(esNegativa(m.g.lista), qPrintable(m.g.lista.join(u'|')));
         else
@@ -189,7 +189,7 @@ class TstOrdenes : public QObject {
         qint64 peor = 0;
         for (int i = 0; i < 10000; ++i) {
             const qint64 t0 = reloj.elapsed();
-            m.partida.ProcesarOrden(ordenes[i % ordenes.size()]);
+            m.partida.ProcesarOrden(u16(ordenes[i % ordenes.size()]));
             peor = std::max(peor, reloj.elapsed() - t0);
             QVERIFY2(respondio(m.g), qPrintable(QString::number(i)));
         }

@@ -8,12 +8,18 @@
 
 A transcript is the exact expected output of a session; its actions are the lines that start with
 "> " (the echo of each input line). Leading "#" lines are comments; "# semilla: N" fixes the random
-draws, and "# crlf" ends every input line in CR LF.
+draws, and "# crlf" ends every input line in CR LF. The session runs in an empty folder of its own,
+which is also its HOME and holds its XDG_DATA_HOME (datos/); "# disco lleno" mounts there a folder
+lleno/ with room for one saved game only (a private mount: root, or user namespaces, needed);
+"# fichero NAME: TEXT" writes TEXT and a newline to NAME there first. The folder reads as "~" in
+the output.
 Usage: transcripcion.py JUBO_TEXTO FILE [--escribir]   (--escribir rewrites FILE from the output)
 """
 import difflib
+import os
 import subprocess
 import sys
+import tempfile
 
 programa, fichero = sys.argv[1], sys.argv[2]
 with open(fichero, encoding="utf-8", newline="\n") as f:
@@ -26,8 +32,24 @@ argumentos = [a for c in cabecera if c.startswith("# semilla:")
 fin = "\r\n" if "# crlf" in (c.strip() for c in cabecera) else "\n"
 
 entrada = "".join(l[2:] + fin for l in lineas if l.startswith("> "))
-r = subprocess.run([programa, *argumentos], input=entrada.encode("utf-8"), capture_output=True,
-                   timeout=60)
+orden = [os.path.abspath(programa), *argumentos]
+if "# disco lleno" in (c.strip() for c in cabecera):
+    # One page of tmpfs: the first save fits, a second beside it does not.
+    guion = 'mkdir lleno && mount -t tmpfs -o size=4k tmpfs lleno && exec "$@"'
+    unshare = ["unshare", "--mount"] if os.geteuid() == 0 else ["unshare", "-rm"]
+    orden = [*unshare, "sh", "-c", guion, "sh", *orden]
+with tempfile.TemporaryDirectory() as carpeta:
+    entorno = dict(os.environ, HOME=carpeta, XDG_DATA_HOME=os.path.join(carpeta, "datos"),
+                   LC_ALL="C.UTF-8")
+    for c in cabecera:
+        if c.startswith("# fichero "):
+            nombre, texto = c.removeprefix("# fichero ").split(": ", 1)
+            os.makedirs(os.path.dirname(os.path.join(carpeta, nombre)), exist_ok=True)
+            with open(os.path.join(carpeta, nombre), "w", encoding="utf-8") as f:
+                f.write(texto + "\n")
+    r = subprocess.run(orden, input=entrada.encode("utf-8"), capture_output=True, timeout=60,
+                       cwd=carpeta, env=entorno)
+    r.stdout = r.stdout.replace(carpeta.encode(), b"~")
 salida = r.stdout.decode("utf-8").removesuffix("\n").split("\n")
 if "--escribir" in sys.argv[3:]:
     with open(fichero, "w", encoding="utf-8", newline="\n") as f:

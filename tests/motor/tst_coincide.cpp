@@ -6,7 +6,7 @@
 // and how strict about verb forms. The transcripts run the common cases (synonyms, accents, commas,
 // refused verb forms) through whole games.
 
-#include "Coincide.h"
+#include "ConQt.h"
 
 #include <QTest>
 

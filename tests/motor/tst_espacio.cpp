@@ -9,6 +9,7 @@
 
 #include "Atajos.h"
 #include "Grabadora.h"
+#include "Guardado.h"
 #include "Invariantes.h"
 #include "Partida.h"
 #include "Reglas.h"
@@ -97,6 +98,29 @@ class TstEspacio : public QObject {
               ganadores.size());
         for (const Estado &e : vistos)
             QVERIFY2(puedenGanar.count(clave(e)), qPrintable(QString::number(clave(e), 2)));
+
+        // Every state a player can reach is saved and restored whole, and the check that tokens
+        // pass accepts exactly those: of all 6 x 2^8 states, no more and no fewer.
+        for (const Estado &e : vistos) {
+            Grabadora g;
+            Partida p(g);
+            p.estado() = e;
+            Partida q(g);
+            QVERIFY(!q.restaurar(p.guardar()));
+            QCOMPARE(q.estado(), e);
+        }
+        std::size_t posibles = 0;
+        for (quint32 k = 0; k < (6u << 8); ++k) {
+            Estado e{.Lugar = std::int16_t(k >> 8)};
+            int bit = 0;
+            for (Bandera b : TodasLasBanderas)
+                e.*b = std::int16_t((k >> bit++) & 1);
+            if (partidaPosible(e, false)) {
+                ++posibles;
+                QVERIFY2(conocidos.count(clave(e)), qPrintable(QString::number(clave(e), 2)));
+            }
+        }
+        QCOMPARE(posibles, vistos.size());
     }
 };
 

@@ -7,6 +7,7 @@
 
 #include "Atajos.h"
 #include "Grabadora.h"
+#include "Guardado.h"
 #include "Partida.h"
 #include "Reglas.h"
 
@@ -25,21 +26,29 @@ class TstPartida : public QObject {
         Partida p(g);
         QVERIFY(g.hechos.isEmpty()); // nothing happens before the load handler
         p.Cargar();
-        QCOMPARE(g.tomar(), QStringList({"botones", "pista 0", "sonido Direccion"}));
+        QCOMPARE(g.tomar(), QStringList({"dibujo Entrada.jpg", "lugar Entrada", "botones",
+                                         "pista 0", "sonido Direccion"}));
         QCOMPARE(p.estado(), Estado{});
         // Where each place is and which buttons it has is in the transcripts; here, the picture and
         // the order of what a move does.
-        const std::pair<void (Partida::*)(), const char *> pasos[] = {
-            {&Partida::PaLante, "cuarto.jpg"},   {&Partida::Izquierda, "comedor.jpg"},
-            {&Partida::Izquierda, "jardin.jpg"}, {&Partida::Izquierda, "Parque.jpg"},
-            {&Partida::Derecha, "jardin.jpg"},   {&Partida::Derecha, "comedor.jpg"},
-            {&Partida::Derecha, "cuarto.jpg"},   {&Partida::Patras, "Entrada.jpg"},
-            {&Partida::Patras, "Cercanias.gif"}, {&Partida::Patras, "Entrada.jpg"}};
-        for (const auto &[boton, dibujo] : pasos) {
+        const std::tuple<void (Partida::*)(), const char *, const char *> pasos[] = {
+            {&Partida::PaLante, "cuarto.jpg", "Cuarto"},
+            {&Partida::Izquierda, "comedor.jpg", "Comedor"},
+            {&Partida::Izquierda, "jardin.jpg", "Jardín"},
+            {&Partida::Izquierda, "Parque.jpg", "Parque"},
+            {&Partida::Derecha, "jardin.jpg", "Jardín"},
+            {&Partida::Derecha, "comedor.jpg", "Comedor"},
+            {&Partida::Derecha, "cuarto.jpg", "Cuarto"},
+            {&Partida::Patras, "Entrada.jpg", "Entrada"},
+            {&Partida::Patras, "Cercanias.gif", "Cercanías"},
+            {&Partida::Patras, "Entrada.jpg", "Entrada"}};
+        for (const auto &[boton, dibujo, lugar] : pasos) {
             (p.*boton)();
-            // Picture first, then the place's buttons, hint and cue, and the screen cleared last.
-            QCOMPARE(g.tomar(), QStringList({QStringLiteral("dibujo ") + dibujo, "botones",
-                                             "pista 0", "sonido Direccion", "vaciar"}));
+            // Picture first, then the place, its buttons, hint and cue, and the screen cleared
+            // last.
+            QCOMPARE(g.tomar(), QStringList({QStringLiteral("dibujo ") + dibujo,
+                                             QStringLiteral("lugar ") + QString::fromUtf8(lugar),
+                                             "botones", "pista 0", "sonido Direccion", "vaciar"}));
         }
     }
 
@@ -152,13 +161,89 @@ class TstPartida : public QObject {
         QFETCH(int, vacile);
         Grabadora g;
         Partida p(g, [u] { return u; });
-        p.ProcesarOrden(QString());
+        p.ProcesarOrden(u16(QString()));
         QCOMPARE(g.tomar(), QStringList({"vaciar", linea(Negativas[std::size_t(negativa)])}));
-        p.ProcesarOrden(QStringLiteral("VACILAR un rato"));
+        p.ProcesarOrden(u16(QStringLiteral("VACILAR un rato")));
         QStringList esperado{"vaciar"};
         for (const char *l : Vaciles[std::size_t(vacile)])
             esperado << linea(l);
         QCOMPARE(g.tomar(), esperado);
+    }
+
+    // A refused token says why, and the game goes on as it was: same state, nothing shown.
+    void fichaRechazada_data() {
+        QTest::addColumn<QByteArray>("ficha");
+        QTest::addColumn<QString>("motivo");
+        const QByteArray buena = QByteArray::fromStdString(escribirFicha({.Lugar = Jardin}, false));
+        QByteArray tocada = buena;
+        tocada[7] = '1'; // a flag flipped, the check left as it was
+        const QString dano = QStringLiteral("está dañada");
+        QTest::newRow("vacía") << QByteArray() << "no es una partida guardada de este juego";
+        QTest::newRow("otra cosa")
+            << QByteArray("hola") << "no es una partida guardada de este juego";
+        QTest::newRow("versión nueva")
+            << QByteArray("jubo2-0000000000-0000") << "es de otra versión del juego";
+        QTest::newRow("un dígito tocado") << tocada << dano;
+        QTest::newRow("cortada") << buena.left(buena.size() - 1) << dano;
+        QTest::newRow("larga") << buena + "0" << dano;
+        QTest::newRow("letras") << QByteArray("jubo1-00000000x0-0000") << dano;
+        QTest::newRow("nul") << QByteArray("jubo1-\0000000000-0000", 21) << dano;
+        const QString imposible =
+            QStringLiteral("describe una partida a la que no se puede llegar");
+        const std::pair<const char *, Estado> imposibles[] = {
+            {"sitio 6", {.Lugar = 6}},
+            {"bandera 2", {.TieneMazo = 2}},
+            {"mazo sin cogerlo", {.TieneMazo = 1}},
+            {"clavo sin mazo", {.ClavoEncontrado = 1, .TieneClavo = 1}},
+            {"mensaje sin tornillo", {.MensajeLeido = 1}},
+        };
+        for (const auto &[nombre, e] : imposibles)
+            QTest::newRow(nombre) << QByteArray::fromStdString(escribirFicha(e, false))
+                                  << imposible;
+        QTest::newRow("pista fuera del monumento")
+            << QByteArray::fromStdString(escribirFicha({.MensajeLeido = 1,
+                                                        .DestornilladorVisto = 1,
+                                                        .TieneTornillo = 1,
+                                                        .TieneDestornillador = 1},
+                                                       true))
+            << imposible;
+    }
+
+    void fichaRechazada() {
+        QFETCH(QByteArray, ficha);
+        QFETCH(QString, motivo);
+        Grabadora g;
+        Partida p(g, [] { return 0.0; });
+        p.Cargar();
+        p.PaLante();
+        g.tomar();
+        const Estado antes = p.estado();
+        const char *dicho = p.restaurar(std::string_view(ficha.constData(), ficha.size()));
+        QVERIFY(dicho);
+        QCOMPARE(QString::fromUtf8(dicho), motivo);
+        QCOMPARE(p.estado(), antes);
+        QCOMPARE(g.tomar(), QStringList());
+    }
+
+    // Restoring tells the screen what a move would, then puts the hint back up.
+    void fichaConPista() {
+        Grabadora g;
+        Partida p(g, [] { return 0.0; });
+        p.estado() = {.Lugar = Cercanias,
+                      .DestornilladorVisto = 1,
+                      .TieneTornillo = 1,
+                      .TieneDestornillador = 1};
+        jugarLinea(p, QStringLiteral("usar tornillo destornillador monumento"));
+        const std::string ficha = p.guardar();
+        Grabadora otra;
+        Partida q(otra);
+        QVERIFY(!q.restaurar(ficha + "\n")); // as read back from a file
+        QCOMPARE(q.estado(), p.estado());
+        QCOMPARE(otra.tomar(), QStringList({"dibujo Cercanias.gif", "lugar Cercanías", "botones",
+                                            "pista 0", "sonido Direccion", "vaciar", "pista 1"}));
+        QCOMPARE(q.guardar(), ficha);
+        q.Patras(); // leaving takes the hint down, and so out of the next save
+        QVERIFY(q.guardar() != ficha);
     }
 
     void sorteoDelRelojCambia() {

@@ -255,7 +255,7 @@ class PruebaFlujo : public QObject {
         mirar.start(0);
         guardia.start(10000);
         Ventanas::avisar(QString::fromUtf8(Ventanas::DespedidaEscape),
-                         QString::fromUtf8(Ventanas::TituloSalir), QMessageBox::Warning);
+                         QString::fromUtf8(TituloSalir), QMessageBox::Warning);
         QVERIFY2(!cerradaALaFuerza, "its OK button did not close the box");
         QCOMPARE(texto, QStringLiteral("¡Gracias por jugar!, y vuelva pronto"));
         QCOMPARE(titulo, QStringLiteral("Salir"));
