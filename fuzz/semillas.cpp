@@ -10,6 +10,7 @@
 
 #include "Atajos.h"
 #include "Grabadora.h"
+#include "Guardado.h"
 #include "Guion.h"
 #include "Reglas.h"
 #include "Sitios.h"
@@ -63,11 +64,25 @@ int main(int argc, char **argv) {
         qFatal("uso: semillas <carpeta de salida>");
     salida.setPath(QString::fromLocal8Bit(argv[1]));
     salida.removeRecursively();
-    if (!salida.mkpath(QStringLiteral("coincide")) || !salida.mkpath(QStringLiteral("partida")))
+    if (!salida.mkpath(QStringLiteral("coincide")) || !salida.mkpath(QStringLiteral("partida")) ||
+        !salida.mkpath(QStringLiteral("ficha")))
         qFatal("semillas: no se pudo crear %s", argv[1]);
     escribir(QStringLiteral("partida/solucion"), leerGuion().join(u'\n').toUtf8() + '\n');
 
     const auto camino = caminos();
+    // A saved game from every place, and one near the end with the hint up.
+    for (const auto &[lugar, ruta] : camino)
+        escribir(QStringLiteral("ficha/lugar-%1").arg(lugar),
+                 QByteArray::fromStdString(escribirFicha({.Lugar = lugar}, false)));
+    escribir(QStringLiteral("ficha/pista"),
+             QByteArray::fromStdString(escribirFicha({.Lugar = Cercanias,
+                                                      .MazoCogido = 1,
+                                                      .MensajeLeido = 1,
+                                                      .DestornilladorVisto = 1,
+                                                      .TieneTornillo = 1,
+                                                      .TieneDestornillador = 1,
+                                                      .TieneMazo = 1},
+                                                     true)));
     std::set<QByteArray> palabras;
     int n = 0;
     for (qint16 lugar = 0; lugar <= qint16(Sitios.size()); ++lugar) {
