@@ -217,5 +217,5 @@ bool coincideNormalizada(std::string_view patronAscii, std::u16string_view texto
 }
 
 bool Coincide(std::u16string_view patron, std::u16string_view orden) {
-    return coincideNormalizada(std::u16string_view(mayusculas(patron)), normalizarOrden(orden));
+    return coincideNormalizada(std::u16string_view(mayusculasSinNfc(patron)), normalizarOrden(orden));
 }

@@ -7,11 +7,17 @@
 #include <string>
 #include <string_view>
 
-// The little of Unicode the matcher needs. Lone surrogates pass through unchanged.
-
-// NFC, then full upper-casing (ß becomes SS).
+// NFC, then full upper-casing (ß -> SS): unit for unit what Qt 6.4's
+// QString::normalized(QString::NormalizationForm_C).toUpper() gives, slips included. Qt leaves
+// the unit after a composed supplementary character out of composition; and once upper-casing has
+// begun, at the first character whose case changes, it writes lone surrogates as U+FFFD, except
+// trailing high surrogates while no character has grown. Time grows with the length, not its
+// square.
 std::u16string mayusculasNfc(std::u16string_view texto);
-// Full upper-casing alone.
-std::u16string mayusculas(std::u16string_view texto);
-// The canonical combining class of a code point; 0 outside Unicode.
+
+// Full upper-casing alone, as QString::toUpper gives it on a temporary: for patterns, which are
+// compared as written.
+std::u16string mayusculasSinNfc(std::u16string_view texto);
+
+// Canonical combining class of a code point (0 for anything unassigned or out of range).
 int claseCombinacion(char32_t c);
