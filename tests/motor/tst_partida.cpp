@@ -187,7 +187,7 @@ class TstPartida : public QObject {
         QTest::newRow("cortada") << buena.left(buena.size() - 1) << dano;
         QTest::newRow("larga") << buena + "0" << dano;
         QTest::newRow("letras") << QByteArray("jubo1-00000000x0-0000") << dano;
-        QTest::newRow("nul") << QByteArray("jubo1-\0000000000-0000", 21) << dano;
+        QTest::newRow("nul") << QByteArray(buena).replace(6, 1, QByteArray(1, '\0')) << dano;
         const QString imposible =
             QStringLiteral("describe una partida a la que no se puede llegar");
         const std::pair<const char *, Estado> imposibles[] = {
