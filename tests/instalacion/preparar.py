@@ -4,9 +4,9 @@
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-"""What ./jugar and ./probar install and build, run with apt-get, dpkg-query, sudo and the build
-steps replaced by recorders; and that what apt brings for the play list on an empty system holds
-no sound server and no test tool.
+"""What ./jugar, ./jugar --web and ./probar install and build, run with apt-get, dpkg-query, sudo
+and the build steps replaced by recorders; and that what apt brings for the play list and for the
+web list on an empty system holds no sound server and no test tool.
 
 usage: preparar.py SOURCE_DIR"""
 
@@ -32,6 +32,7 @@ def lista(nombre):
 
 JUEGO = lista("paquetes-juego.txt")
 PRUEBAS = lista("paquetes-pruebas.txt")
+WEB = lista("paquetes-web.txt")
 
 # Each recorder appends one line "name arg arg..." to $REGISTRO.
 GRABADOR = """#!/bin/sh
@@ -48,6 +49,7 @@ done
 exit 1
 """,
     "scripts/sanitizadores": GRABADOR, "scripts/fuzz": GRABADOR,
+    "scripts/compilar-web": GRABADOR, "scripts/servir-web": GRABADOR,
     # The build step leaves a game that records how it was started.
     "scripts/compilar": GRABADOR + """mkdir -p build/bin
 printf '#!/bin/sh\\necho "jubo $*" >> "$REGISTRO"\\n' > build/bin/jubo
@@ -62,7 +64,7 @@ class Arbol:
     def __init__(self, tmp):
         self.raiz, self.registro = f"{tmp}/arbol", f"{tmp}/registro"
         for f in ("jugar", "probar", "scripts/preparar", "scripts/paquetes-juego.txt",
-                  "scripts/paquetes-pruebas.txt"):
+                  "scripts/paquetes-pruebas.txt", "scripts/paquetes-web.txt"):
             os.makedirs(os.path.dirname(f"{self.raiz}/{f}"), exist_ok=True)
             shutil.copy2(f"{fuente}/{f}", f"{self.raiz}/{f}")
         for nombre, texto in FALSOS.items():
@@ -104,11 +106,22 @@ def guiones(tmp):
     _, _, pedidos = arbol.correr("./jugar", instalados=JUEGO[::2])
     comprobar(pedidos == sorted(JUEGO[1::2]), f"./jugar pide otra vez lo instalado: {pedidos}")
 
-    # ./probar asks for both lists and builds the tests, even in the folder ./jugar made.
+    # The web edition: only the web list, its own build, served on the port asked for.
+    estado, lineas, pedidos = arbol.correr("./jugar", "--web", "--puerto", "9000")
+    comprobar(estado == 0 and pedidos == sorted(WEB), f"./jugar --web: {estado}, pide {pedidos}")
+    comprobar([l[0] for l in lineas if l[0] != "apt-get"] == ["compilar-web", "servir-web"]
+              and ["servir-web", "--puerto", "9000"] in lineas, f"./jugar --web: {lineas}")
+    _, lineas, _ = arbol.correr("./jugar", "--web", instalados=WEB)
+    comprobar(["servir-web", "--puerto", "8080"] in lineas, f"./jugar --web sin puerto: {lineas}")
+    for malo in (["--puerto", "ochenta"], ["--puerto"], ["--semilla", "3"]):
+        estado, lineas, _ = arbol.correr("./jugar", "--web", *malo, instalados=WEB)
+        comprobar(estado == 2 and not lineas, f"./jugar --web {' '.join(malo)}: {estado}, {lineas}")
+
+    # ./probar asks for every list and builds the tests, even in the folder ./jugar made.
     os.makedirs(f"{arbol.raiz}/build", exist_ok=True)
     open(f"{arbol.raiz}/build/CMakeCache.txt", "w").close()
     estado, lineas, pedidos = arbol.correr("./probar")
-    comprobar(estado == 0 and pedidos == sorted(set(JUEGO + PRUEBAS)),
+    comprobar(estado == 0 and pedidos == sorted(set(JUEGO + PRUEBAS + WEB)),
               f"./probar: {estado}, pide {pedidos}")
     compilar = [l for l in lineas if l[0] == "compilar"]
     comprobar(len(compilar) == 1 and {"-DBUILD_TESTING=ON", "-DJUBO_BENCH=ON"} <= set(compilar[0])
@@ -125,29 +138,32 @@ def es_servidor_de_sonido(paquete):
     return paquete.startswith(("pulseaudio", "pipewire", "wireplumber", "jackd"))
 
 
-def cierre(tmp):
-    """Everything apt would install for the play list on a system with nothing installed."""
+def cierre(tmp, nombre, paquetes):
+    """Everything apt would install for a list on a system with nothing installed."""
     if not hay_listas_apt():
         return
     open(f"{tmp}/status", "w").close()
     r = subprocess.run(["apt-get", "--simulate", "-o", f"Dir::State::status={tmp}/status",
-                        "-o", "Debug::NoLocking=1", "install", "--no-install-recommends"] + JUEGO,
+                        "-o", "Debug::NoLocking=1", "install", "--no-install-recommends"] + paquetes,
                        capture_output=True, text=True, env=dict(os.environ, LC_ALL="C"))
     traidos = {l.split()[1] for l in r.stdout.splitlines() if l.startswith("Inst ")}
-    comprobar(r.returncode == 0 and set(JUEGO) <= traidos,
-              "apt no sabría instalar la lista de juego:\n" + r.stdout + r.stderr)
+    comprobar(r.returncode == 0 and set(paquetes) <= traidos,
+              f"apt no sabría instalar la lista {nombre}:\n" + r.stdout + r.stderr)
     servidores = sorted(p for p in traidos if es_servidor_de_sonido(p))
-    comprobar(not servidores, f"la lista de juego trae un servidor de sonido: {servidores}")
-    # python3 is the one test need that building brings anyway (GLib's development tools).
+    comprobar(not servidores, f"la lista {nombre} trae un servidor de sonido: {servidores}")
+    # python3 is the one test need that building brings anyway (GLib's development tools,
+    # emscripten itself).
     herramientas = sorted(traidos & (set(PRUEBAS) - {"python3"}))
-    comprobar(not herramientas, f"la lista de juego trae herramientas de pruebas: {herramientas}")
+    comprobar(not herramientas, f"la lista {nombre} trae herramientas de pruebas: {herramientas}")
 
 
 def main():
     comprobar(not set(JUEGO) & set(PRUEBAS), f"en las dos listas: {set(JUEGO) & set(PRUEBAS)}")
+    comprobar(not set(WEB) & set(PRUEBAS), f"en las listas web y de pruebas: {set(WEB) & set(PRUEBAS)}")
     with tempfile.TemporaryDirectory(prefix="jubo-preparar-") as tmp:
         guiones(tmp)
-        cierre(tmp)
+        cierre(tmp, "de juego", JUEGO)
+        cierre(tmp, "web", WEB)
     return 1 if fallos else 0
 
 
