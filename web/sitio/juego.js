@@ -42,6 +42,7 @@
   const sonidos = new Map();
   let sonando = null;
   let activado = false;
+  let callado = false; // while the engine sets up a game the player already hears starting
   let conSonido = almacen.leer(CLAVE_SONIDO) !== "no";
 
   // Loaded once the menu is up, so that they do not hold it back.
@@ -70,7 +71,7 @@
 
   function sonar(nombre) {
     const audio = sonidos.get(nombre);
-    if (!audio || !conSonido || !puedeSonar()) return;
+    if (!audio || callado || !conSonido || !puedeSonar()) return;
     if (sonando && sonando !== audio) sonando.pause();
     audio.currentTime = 0;
     // A cue cut off by the next one, or refused by the browser, is silence, never an error.
@@ -179,9 +180,19 @@
     }));
   }
 
+  // Runs now, or as soon as the engine has loaded: a click made the moment the page appears
+  // waits for it, and what comes after waits behind it, in the order it came.
+  function conMotor(hacer) {
+    if (motor) hacer();
+    else listo.then(hacer, () => {});
+  }
+
   // One action of the game, then what it showed.
   function jugar(accion) {
-    if (!motor) return;
+    if (!motor) {
+      conMotor(() => jugar(accion));
+      return;
+    }
     cambios = sinCambios();
     accion();
     const hecho = cambios;
@@ -250,35 +261,46 @@
     $("Continuar").hidden = !(partidaEnCurso || almacen.leer(CLAVE_PARTIDA));
   }
 
-  function entrarEnJuego() {
+  // The game screen at once, set up by the engine (preparar) as soon as it can be. Setting up
+  // plays Direccion, which Empieza cuts, as on the desktop; when the engine comes only after the
+  // click, Empieza is already playing and the setting up is silent.
+  function entrarEnJuego(preparar) {
+    const tarde = !motor;
     mostrar("Juego", $("text1"));
-    // Where the player is, told on arriving; the last answer is not read again.
-    $("List1").append(linea(lugarDicho, true));
+    conMotor(() => {
+      callado = tarde;
+      preparar();
+      callado = false;
+      // Where the player is, told on arriving; the last answer is not read again.
+      $("List1").append(linea(lugarDicho, true));
+    });
     sonar("Empieza");
   }
 
-  $("Eljuego").addEventListener("click", async () => {
-    await listo;
-    $("Menu").hidden = true;
+  // Juego: always a new game.
+  $("Eljuego").addEventListener("click", () => entrarEnJuego(() => {
     nuevaPartida();
     jugar(() => motor._jubo_cargar());
     $("List1").replaceChildren();
-    entrarEnJuego();
-  });
+  }));
 
-  $("Continuar").addEventListener("click", async () => {
-    await listo;
-    $("Menu").hidden = true;
-    if (!partidaEnCurso) {
-      const guardada = almacen.leer(CLAVE_PARTIDA) ?? "";
+  // Continuar: back to the game in progress, or to the one kept from an earlier visit.
+  $("Continuar").addEventListener("click", () => {
+    if (partidaEnCurso) {
+      entrarEnJuego(() => {});
+      return;
+    }
+    const guardada = almacen.leer(CLAVE_PARTIDA) ?? "";
+    entrarEnJuego(() => {
       nuevaPartida();
       // A token this game cannot read (damaged, or of another version) starts afresh, quietly.
       let restaurada = false;
-      jugar(() => { restaurada = motor.ccall("jubo_restaurar", "number", ["string"], [guardada]) === 0; });
+      jugar(() => {
+        restaurada = motor.ccall("jubo_restaurar", "number", ["string"], [guardada]) === 0;
+      });
       if (!restaurada) jugar(() => motor._jubo_cargar());
       $("List1").replaceChildren();
-    }
-    entrarEnJuego();
+    });
   });
 
   $("Intro").addEventListener("click", async () => {
