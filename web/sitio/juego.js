@@ -271,8 +271,10 @@
       callado = tarde;
       preparar();
       callado = false;
-      // Where the player is, told on arriving; the last answer is not read again.
+      // Where the player is, and the hint when it is up, told on arriving; the last answer is
+      // not read again.
       $("List1").append(linea(lugarDicho, true));
+      if (!$("pista").hidden) $("List1").append(linea($("pista").textContent, true));
     });
     sonar("Empieza");
   }
