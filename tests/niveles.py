@@ -11,7 +11,7 @@ import json
 import subprocess
 import sys
 
-NIVELES = {"rapido", "escritorio", "sonido", "fugas", "paquete"}
+NIVELES = {"rapido", "escritorio", "sonido", "fugas", "paquete", "web"}
 
 ctest, carpeta = sys.argv[1:3]
 pruebas = json.loads(subprocess.run([ctest, "--show-only=json-v1"], cwd=carpeta, check=True,
