@@ -223,6 +223,9 @@ def main():
         destino = Path(a.guardar).resolve()
         destino = destino.relative_to(RAIZ) if destino.is_relative_to(RAIZ) else destino.name
         orden = "scripts/medir" + (" --rapido" if a.rapido else "") + f" --guardar {destino}"
+        # The web edition's section (bench/web.py) stays as it was.
+        anterior = Path(a.guardar).read_text() if Path(a.guardar).exists() else ""
+        web = anterior[anterior.index("\n## Web edition"):] if "\n## Web edition" in anterior else ""
         Path(a.guardar).write_text(
             f"{LICENCIA}# Latest measurements\n\n"
             f"Command: `{orden}` ({procesos} start-ups per program and platform, {veces} "
@@ -230,7 +233,7 @@ def main():
             f"medians).\n\n"
             f"Machine: {maquina()}. "
             f"Taken {time.strftime('%Y-%m-%d %H:%M UTC', time.gmtime())}.\n\n"
-            f"{tabla}\n\n{COMO}"
+            f"{tabla}\n\n{COMO}{web}"
         )
 
 
