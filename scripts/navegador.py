@@ -43,7 +43,7 @@ class Servidor:
 
     def __init__(self, carpeta):
         manejador = functools.partial(_Silencioso, directory=carpeta)
-        self.http = http.server.ThreadingHTTPServer(("127.0.0.1", 0), manejador)
+        self.http = _ServidorCallado(("127.0.0.1", 0), manejador)
         self.url = f"http://127.0.0.1:{self.http.server_address[1]}/"
         self.hilo = threading.Thread(target=self.http.serve_forever, daemon=True)
 
@@ -54,6 +54,11 @@ class Servidor:
     def __exit__(self, *_):
         self.http.shutdown()
         self.http.server_close()
+
+
+class _ServidorCallado(http.server.ThreadingHTTPServer):
+    def handle_error(self, *_):
+        pass  # a browser drops requests it no longer wants (media, a page left): nothing to say
 
 
 class _Silencioso(http.server.SimpleHTTPRequestHandler):
@@ -76,6 +81,7 @@ class Nodo:
         self.dom = crudo.get("backendDOMNodeId")
         self.props = {p["name"]: p["value"].get("value") for p in crudo.get("properties", [])}
         self.descripcion = crudo.get("description", {}).get("value", "")
+        self.valor = crudo.get("value", {}).get("value", "")  # a text box's text
 
     def __repr__(self):
         return f"{self.rol} «{self.nombre}»"

@@ -292,17 +292,35 @@ def desde_disco(nav, carpeta):
             lambda: f"desde disco: {nav.lineas()}")
     comprobar(True, "desde disco, en el móvil y con el dedo: se juega")
 
+    # The order box: Up recalls the last order, Down comes back to what was being typed; a paste
+    # past 4096 units keeps 4096 at most, and never half of a character.
+    def en_la_caja():
+        return nav.uno("textbox", "Orden").valor
+    nav.escribir("coger")
+    nav.tecla("ArrowUp")
+    recordada = en_la_caja()
+    nav.tecla("ArrowDown")
+    comprobar((recordada, en_la_caja()) == ("mirar cajón", "coger"),
+              f"flechas arriba y abajo: «{recordada}», «{en_la_caja()}»")
+    nav.tecla("Enter")
+    nav.escribir("a" * 4095 + "😀")  # the cut at 4096 falls inside the emoji
+    valor = en_la_caja()
+    comprobar(valor == "a" * 4095, f"pegado de más: quedan {len(valor)} unidades, "
+              f"{valor[-2:].encode('utf-16-le', 'surrogatepass').hex()} al final")
+
     # Half an order and Escape: the farewell with its exclamation, then the end.
+    nav.tecla("Enter")
     nav.escribir("coger ma")
+    antes = esperar(nav.lineas, 5, "una respuesta")
     nav.tecla("Escape")
     caja = nav.uno("alertdialog", "Salir")
     comprobar(caja.descripcion == "¡Gracias por jugar!, y vuelva pronto",
               f"Escape: la despedida dice «{caja.descripcion}»")
     # Behind a modal box the page is out of a screen reader's reach; the page itself says it.
     detras = nav.driver.execute_script(
-        "return [document.getElementById('List1').innerText, document.getElementById('text1').value]")
-    comprobar(detras == ["¡Hay un mazo! ... Pos mu bién, ¿no?", "coger ma"],
-              f"la orden a medias no se ha dado: {detras}")
+        "return [[...document.getElementById('List1').children].map((p) => p.textContent), "
+        "document.getElementById('text1').value]")
+    comprobar(detras == [antes, "coger ma"], f"la orden a medias no se ha dado: {detras}")
     nav.tocar("button", "Aceptar")
     nav.uno("button", "Volver a jugar")
     comprobar(not nav.hay("textbox", "Orden"), "tras la despedida, el juego ha acabado")
