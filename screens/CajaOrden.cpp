@@ -79,8 +79,11 @@ void CajaOrden::keyPressEvent(QKeyEvent *evento) {
         evento->accept();
         const auto recuerdo =
             evento->key() == Qt::Key_Up ? historial_.anterior(text()) : historial_.siguiente();
-        if (recuerdo)
+        if (recuerdo) {
             setText(*recuerdo);
+            if (!recuerdo->isEmpty())
+                emit recordada(text());
+        }
         return;
     }
     default: QLineEdit::keyPressEvent(evento);

@@ -44,6 +44,9 @@ class CajaOrden : public QLineEdit {
   signals:
     void intro();
     void escape();
+    // Up or Down brought back an order. Orca reads the swapped-in line without its last letter,
+    // so the game says the order itself.
+    void recordada(const QString &orden);
 
   protected:
     void keyPressEvent(QKeyEvent *evento) override;

@@ -116,6 +116,7 @@ Juego::Juego() : carpetasDibujos_(carpetasDibujos()), partida_(*this, Ventanas::
     connect(PalMenu, &QPushButton::clicked, this, [this] { PalMenu_Click(); });
     connect(text1, &CajaOrden::intro, this, [this] { text1_Intro(); });
     connect(text1, &CajaOrden::escape, this, [this] { text1_Escape(); });
+    connect(text1, &CajaOrden::recordada, anuncio_, &Anuncio::decir);
 
     // Place pictures are decoded away from the window; the one shown stays until the next is ready.
     lectorDibujos_ = new LectorDibujos(this);
