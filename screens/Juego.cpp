@@ -166,12 +166,15 @@ void Juego::hideEvent(QHideEvent *evento) {
 void Juego::responder(const std::function<void()> &manejador) {
     porDecir_.clear();
     movido_ = false;
+    pistaPorDecir_ = false;
     manejador();
     if (!isVisible())
         return; // won: the ending screen is read by itself
     QStringList decir = porDecir_;
     if (movido_)
         decir.prepend(dondeEstoy());
+    if (pistaPorDecir_)
+        decir << Label1->text();
     if (!decir.isEmpty())
         anuncio_->decir(decir.join(u'\n'));
 }
@@ -205,8 +208,7 @@ void Juego::anadirLinea(std::string_view linea) {
 
 void Juego::mostrarPista(bool visible) {
     Label1->setVisible(visible);
-    if (visible)
-        porDecir_ << Label1->text();
+    pistaPorDecir_ = visible;
     describirLugar();
 }
 

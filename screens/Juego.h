@@ -78,6 +78,9 @@ class Juego : public QWidget, private Pantalla {
     bool movido_ = false;  // the running handler took the player to another place
     bool cargando_ = false;
     const Sitio *sitio_ = nullptr; // where the player is
+    // The running handler showed the hint. It is said after the lines, as jubo-texto prints it,
+    // although the game shows it before the lines that reveal it.
+    bool pistaPorDecir_ = false;
     QStringList carpetasDibujos_;
     LectorDibujos *lectorDibujos_;
     Partida partida_;

@@ -333,7 +333,7 @@ PARTIDA = [
     (DERECHA, CUARTO),
     ("Pa' Tras", ENTRADA),
     ("Pa' Tras", CERCANIAS),
-    ("usar tornillo destornillador monumento", PISTA + "\n¡Coño!, er 'Bolco' ha dejao un mensaje ..."),
+    ("usar tornillo destornillador monumento", "¡Coño!, er 'Bolco' ha dejao un mensaje ...\n" + PISTA),
 ]
 # The game screen's keys for its buttons.
 TECLAS = {"Ver": "alt+v", "Pa' Ver lo que tienes": "alt+i", "Pal' Menú": "alt+m",
@@ -383,7 +383,7 @@ def partida_completa(teclado=False):
             if ". Salidas: " in dicho:
                 esperar(lambda: dibujo() == [dicho.split(".")[0]], f"el dibujo de {dicho}")
             else:
-                comprobar(j.lineas(juego) == dicho.removeprefix(PISTA + "\n").split("\n"),
+                comprobar(j.lineas(juego) == dicho.removesuffix("\n" + PISTA).split("\n"),
                           f"la lista muestra {j.lineas(juego)!r}")
 
         juego = entrar("Return", ENTRADA)
