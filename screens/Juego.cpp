@@ -98,8 +98,12 @@ Juego::Juego() : carpetasDibujos_(carpetasDibujos()), partida_(*this, Ventanas::
     for (const Tecla &a : Teclas) {
         auto *b = findChild<QPushButton *>(QLatin1String(a.boton));
         b->setAccessibleDescription(QString::fromUtf8(a.dicho));
-        connect(new QShortcut(QKeySequence(a.tecla), this), &QShortcut::activated, b,
-                &QPushButton::click);
+        connect(new QShortcut(QKeySequence(a.tecla), this), &QShortcut::activated, b, [this, b] {
+            if (b->isEnabled())
+                b->click();
+            else
+                anuncio_->decir(QString::fromUtf8(SinSalida));
+        });
     }
 
     connect(PaLante, &QPushButton::clicked, this,

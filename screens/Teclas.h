@@ -28,6 +28,10 @@ inline constexpr Tecla Teclas[] = {
     {"PalMenu", Qt::ALT | Qt::Key_M, "Alt + M", "Pal' Menú"},
 };
 
+// What the key of a way that is not there says: it clicks nothing, and silence would leave the
+// player wondering whether the key was heard.
+inline constexpr const char *SinSalida = "Por ahí no hay salida.";
+
 // Every key of the game, in one text for the help.
 inline QString textoTeclas() {
     QString t = QStringLiteral(

@@ -310,6 +310,7 @@ COMEDOR = "Comedor. Salidas: Pa' ya, a la derecha; Pa' Ca, a la izquierda."
 JARDIN = "Jardín. Salidas: Pa' ya, a la derecha; Pa' Ca, a la izquierda."
 CERCANIAS = "Cercanías. Salidas: Pa' Tras."
 PISTA = "¡Capullo, la bomba está en el coche!"
+SIN_SALIDA = "Por ahí no hay salida."
 IZQUIERDA, DERECHA = "Pa' Ca, a la izquierda", "Pa' ya, a la derecha"
 
 # The game from the entrance to the monument's message: what the player does (a button, or else
@@ -397,6 +398,13 @@ def partida_completa(teclado=False):
         comprobar(not visible(pista), "la pista oculta al empezar")
         dibujo = lambda: [a.name for a in todos(juego) if a.getRole() == pyatspi.ROLE_IMAGE]
         caja = j.control(juego, pyatspi.ROLE_TEXT, "Orden")
+        # The key of a way that is not there is answered, and nothing else changes.
+        lineas = j.lineas(juego)
+        pulsar("Alt + flecha derecha en la entrada", SIN_SALIDA, "alt+Right")
+        oido.oye(SIN_SALIDA)
+        ORCA.corte()
+        comprobar(j.lineas(juego) == lineas and dibujo() == ["Entrada"] and
+                  juego.description == ENTRADA, "la entrada sigue igual")
         for accion, dicho in PARTIDA[:11]:
             hacer(accion, dicho)
         # Up recalls the last order, Down brings back the empty box; each order recalled is said
