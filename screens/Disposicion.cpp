@@ -130,21 +130,55 @@ QWidget *linea(QWidget *padre, const char *nombre, int x1, int y1, int x2, int y
     return l;
 }
 
-// Lines are separators and the screens are windows (frames) to a screen reader, not fillers;
-// the game's spoken notices are a notification inside a status bar (see Anuncio).
+namespace {
+
+// A window or frame whose lines a screen reader never meets: they only draw boxes and rules, and
+// a review of the screen would read each one as a separator («línea línea»).
+class SinLineas : public QAccessibleWidget {
+  public:
+    using QAccessibleWidget::QAccessibleWidget;
+
+    int childCount() const override { return int(hijos().size()); }
+    QAccessibleInterface *child(int indice) const override {
+        const QList<QAccessibleInterface *> h = hijos();
+        return indice >= 0 && indice < h.size() ? h.at(indice) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface *hijo) const override {
+        return int(hijos().indexOf(const_cast<QAccessibleInterface *>(hijo)));
+    }
+
+  private:
+    QList<QAccessibleInterface *> hijos() const {
+        QList<QAccessibleInterface *> h;
+        for (int i = 0, n = QAccessibleWidget::childCount(); i < n; ++i) {
+            QAccessibleInterface *hijo = QAccessibleWidget::child(i);
+            if (hijo && !qobject_cast<Linea *>(hijo->object()))
+                h << hijo;
+        }
+        return h;
+    }
+};
+
+} // namespace
+
+// The screens are windows (frames) to a screen reader, not fillers, and they and the intro's
+// frames leave out their lines, which are separators to whoever asks for one; the game's spoken
+// notices are a notification inside a status bar (see Anuncio).
 static QAccessibleInterface *accesibles(const QString &clase, QObject *objeto) {
     if (!objeto || !objeto->isWidgetType())
         return nullptr;
     auto *w = static_cast<QWidget *>(objeto);
     if (clase == QLatin1String("Linea"))
         return new QAccessibleWidget(w, QAccessible::Separator);
+    if (clase == QLatin1String("Marco"))
+        return new SinLineas(w, QAccessible::Grouping);
     if (clase == QLatin1String("Anuncio"))
         return new QAccessibleWidget(w, QAccessible::StatusBar);
     if (clase == QLatin1String("AvisoHablado"))
         return new QAccessibleWidget(w, QAccessible::Notification);
     for (const char *ventana : {"Menu", "IntroAyuda", "Juego", "Sacabo"})
         if (clase == QLatin1String(ventana) && w->isWindow())
-            return new QAccessibleWidget(w, QAccessible::Window);
+            return new SinLineas(w, QAccessible::Window);
     return nullptr;
 }
 

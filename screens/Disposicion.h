@@ -58,8 +58,8 @@ QLabel *dibujo(QWidget *padre, const char *nombre, const QString &recurso, int i
 QWidget *linea(QWidget *padre, const char *nombre, int x1, int y1, int x2, int y2);
 
 // Program-wide settings every screen relies on: style, default font, icon, Qt's own texts in
-// Spanish, the roles a screen reader is given for lines, windows and spoken notices, and that
-// hiding or closing windows never quits on its own.
+// Spanish, the roles a screen reader is given for windows and spoken notices, lines kept out of
+// its view, and that hiding or closing windows never quits on its own.
 void prepararAplicacion();
 
 // Loads Qt's Spanish texts (message box buttons, the order box's context menu) from folder;

@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -107,6 +108,37 @@ class PruebaAccesible : public QObject {
             const QString tecla = descripcion(control(juego, b));
             QVERIFY2(tecla.startsWith(QLatin1String("Alt + ")) && ayuda.contains(tecla + u':'), b);
         }
+    }
+
+    // Lines only draw boxes and rules: a screen reader's view of the windows holds none of them,
+    // and it holds every other control of each window and frame, each where its parent says.
+    void sinLineasALaVista() {
+        entrar();
+        int lineas = 0;
+        for (const char *nombre : NombresVentanas) {
+            QWidget &v = ventana(QLatin1String(nombre));
+            QSet<QObject *> vistos;
+            std::function<void(QAccessibleInterface *)> recorrer = [&](QAccessibleInterface *a) {
+                for (int i = 0; i < a->childCount(); ++i) {
+                    QAccessibleInterface *hijo = a->child(i);
+                    QVERIFY2(hijo && a->indexOfChild(hijo) == i && hijo->parent() == a, nombre);
+                    QVERIFY2(hijo->role() != QAccessible::Separator, nombre);
+                    vistos.insert(hijo->object());
+                    recorrer(hijo);
+                }
+            };
+            recorrer(QAccessible::queryAccessibleInterface(&v));
+            QList<QWidget *> padres{&v};
+            for (Marco *marco : v.findChildren<Marco *>())
+                padres << marco;
+            for (QWidget *padre : padres)
+                for (QWidget *w : padre->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+                    const bool linea = w->inherits("Linea");
+                    lineas += linea;
+                    QVERIFY2(vistos.contains(w) != linea, qPrintable(w->objectName()));
+                }
+        }
+        QCOMPARE(lineas, 13);
     }
 
     // The frames of the intro draw their border through the middle of their caption, clear of

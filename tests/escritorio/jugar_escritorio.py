@@ -304,6 +304,12 @@ def comprobar(condicion, que):
         raise Fallo(que)
 
 
+def sin_lineas(ventana):
+    """The lines that draw the window's boxes are not there for a screen reader's review."""
+    lineas = [a.name for a in todos(ventana) if a.getRole() == pyatspi.ROLE_SEPARATOR]
+    comprobar(not lineas, f"«{ventana.name}» tiene {len(lineas)} líneas a la vista: {lineas}")
+
+
 ENTRADA = "Entrada. Salidas: Pa' Lante; Pa' Tras."
 CUARTO = "Cuarto. Salidas: Pa' Tras; Pa' Ca, a la izquierda."
 COMEDOR = "Comedor. Salidas: Pa' ya, a la derecha; Pa' Ca, a la izquierda."
@@ -398,6 +404,7 @@ def partida_completa(teclado=False):
         comprobar(not visible(pista), "la pista oculta al empezar")
         dibujo = lambda: [a.name for a in todos(juego) if a.getRole() == pyatspi.ROLE_IMAGE]
         caja = j.control(juego, pyatspi.ROLE_TEXT, "Orden")
+        sin_lineas(juego)
         # The key of a way that is not there is answered, and nothing else changes.
         lineas = j.lineas(juego)
         pulsar("Alt + flecha derecha en la entrada", SIN_SALIDA, "alt+Right")
@@ -506,6 +513,7 @@ def intro_y_vuelta():
         esperar(lambda: j.visibles() == ["Intro / Ayuda"], "solo la intro")
         j.control(intro, pyatspi.ROLE_PANEL, "Introducción")
         j.control(intro, pyatspi.ROLE_PANEL, "Ayuda")
+        sin_lineas(intro)
         volver = j.control(intro, pyatspi.ROLE_PUSH_BUTTON, "Volver")
         esperar(lambda: enfocado(volver), "el foco en Volver")
         ORCA.paso("Intro en Volver", "Menú principal", "Return", ultimo=False)
