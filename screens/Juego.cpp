@@ -13,6 +13,7 @@
 #include "Sacabo.h"
 #include "Sitios.h"
 #include "Teclas.h"
+#include "TecleoAOrden.h"
 #include "Textos.h"
 #include "Ventanas.h"
 
@@ -105,6 +106,7 @@ Juego::Juego() : carpetasDibujos_(carpetasDibujos()), partida_(*this, Ventanas::
                 anuncio_->decir(QString::fromUtf8(SinSalida));
         });
     }
+    tecleoAOrden(this, text1);
 
     connect(PaLante, &QPushButton::clicked, this,
             [this] { responder([this] { partida_.PaLante(); }); });

@@ -39,8 +39,9 @@ inline QString textoTeclas() {
         "recuerdan las órdenes anteriores; Escape se despide.");
     for (const Tecla &a : Teclas)
         t += QStringLiteral(" %1: %2.").arg(QString::fromUtf8(a.dicho), QString::fromUtf8(a.que));
-    t += QStringLiteral(" Intro o espacio pulsan el botón que tiene el foco. El lector de pantalla "
-                        "lee cada respuesta, y al cambiar de sitio dice dónde estás y por dónde "
-                        "puedes seguir.");
+    t += QStringLiteral(" Intro o espacio pulsan el botón que tiene el foco; las letras que "
+                        "escribas en un botón van a la orden. El lector de pantalla lee cada "
+                        "respuesta, y al cambiar de sitio dice dónde estás y por dónde puedes "
+                        "seguir.");
     return t;
 }

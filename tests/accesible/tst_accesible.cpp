@@ -17,6 +17,7 @@
 #include <QtTest>
 #include <functional>
 #include <memory>
+#include <string_view>
 
 namespace {
 
@@ -76,6 +77,43 @@ class PruebaAccesible : public QObject {
             QCOMPARE(lugar(), siguiente);
             QCOMPARE(QApplication::focusWidget(), siguiente == Parque ? caja : izquierda);
         }
+    }
+
+    // Letters and digits typed on a button of the game go to the order box, and the focus with
+    // them; Space still presses the button, and other keys stay with it.
+    void letrasDeUnBotonALaOrden() {
+        Juego &juego = entrar();
+        QVERIFY(QTest::qWaitForWindowActive(&juego));
+        auto *caja = control<CajaOrden>(juego, "text1");
+        const struct {
+            const char *boton;
+            Qt::Key tecla;
+            const char *texto;
+            bool aLaOrden;
+        } filas[] = {
+            {"Ver", Qt::Key_M, "m", true},
+            {"PaLante", Qt::Key_7, "7", true},
+            {"Inventario", Qt::Key_unknown, "ñ", true},
+            {"PalMenu", Qt::Key_unknown, "É", true},
+            {"Patras", Qt::Key_Question, "?", false},
+            {"Ver", Qt::Key_Space, " ", false},
+        };
+        for (const auto &f : filas) {
+            caja->clear();
+            QWidget *boton = control(juego, f.boton);
+            boton->setFocus();
+            QTest::sendKeyEvent(QTest::Click, boton, f.tecla, QString::fromUtf8(f.texto),
+                                Qt::NoModifier);
+            QCOMPARE(QApplication::focusWidget(), f.aLaOrden ? caja : boton);
+            QCOMPARE(caja->text(), f.aLaOrden ? QString::fromUtf8(f.texto) : QString());
+        }
+        // The Space pressed Ver, at the entrance where the game began.
+        QCOMPARE(juego.partida().estado().Lugar, Entrada);
+        QVERIFY(lineas(juego).value(0).startsWith(QLatin1String("Es la  entrada")));
+        // Typing on, key by key wherever the focus is, the order is written whole.
+        for (char c : std::string_view("mirar"))
+            QTest::keyClick(QApplication::focusWidget(), c);
+        QCOMPARE(caja->text(), QStringLiteral("mirar"));
     }
 
     // What a listener hears for what is only seen: the pictures, and the keys of the game.
