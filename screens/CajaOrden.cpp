@@ -4,6 +4,8 @@
 
 #include "CajaOrden.h"
 
+#include "Teclas.h"
+
 #include <QKeyEvent>
 #include <QValidator>
 
@@ -60,6 +62,16 @@ std::optional<QString> Historial::siguiente() {
 CajaOrden::CajaOrden(QWidget *padre) : QLineEdit(padre) {
     setMaxLength(LargoMaximo);
     setValidator(new SinMediosCaracteres(this));
+    ponerLugar(QString());
+}
+
+void CajaOrden::ponerLugar(const QString &donde) {
+    QString descripcion = QStringLiteral("Escribe una orden y pulsa Intro; %1 repite la última "
+                                         "respuesta y dónde estás.")
+                              .arg(QString::fromUtf8(DichoRepetir));
+    if (!donde.isEmpty())
+        descripcion.prepend(donde + u' ');
+    setAccessibleDescription(descripcion);
 }
 
 void CajaOrden::keyPressEvent(QKeyEvent *evento) {

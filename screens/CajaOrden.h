@@ -41,6 +41,10 @@ class CajaOrden : public QLineEdit {
 
     Historial &historial() { return historial_; }
 
+    // Where the player is and the ways on, in the box's description: a screen reader's
+    // "where am I" on the box says it, with how to give an order.
+    void ponerLugar(const QString &donde);
+
   signals:
     void intro();
     void escape();

@@ -46,7 +46,6 @@ Juego::Juego() : carpetasDibujos_(carpetasDibujos()), partida_(*this, Ventanas::
     text1 = new CajaOrden(this);
     text1->setObjectName(QStringLiteral("text1"));
     text1->setAccessibleName(QStringLiteral("Orden"));
-    text1->setAccessibleDescription(QStringLiteral("Escribe una orden y pulsa Intro"));
     text1->setFont(fuente(9.75));
     colocar(text1, 240, 5520, 7335, 285);
 
@@ -107,6 +106,8 @@ Juego::Juego() : carpetasDibujos_(carpetasDibujos()), partida_(*this, Ventanas::
         });
     }
     tecleoAOrden(this, text1);
+    connect(new QShortcut(QKeySequence(TeclaRepetir), this), &QShortcut::activated, this,
+            [this] { repetir(); });
 
     connect(PaLante, &QPushButton::clicked, this,
             [this] { responder([this] { partida_.PaLante(); }); });
@@ -234,10 +235,11 @@ void Juego::ponerBotones(const Botones &b) {
 }
 
 void Juego::describirLugar() {
-    // The window's description is read with the window when it comes up; the status bar when
-    // the player asks the screen reader for it.
+    // The window's description is read with the window when it comes up; the status bar and the
+    // order box's description when the player asks the screen reader for them.
     QString donde = dondeEstoy();
     anuncio_->ponerLugar(donde);
+    text1->ponerLugar(donde);
     if (!Label1->isHidden())
         donde += u'\n' + Label1->text();
     setAccessibleDescription(donde);
@@ -272,4 +274,14 @@ void Juego::ganar() {
 
 void Juego::terminar() {
     Ventanas::terminar();
+}
+
+void Juego::repetir() {
+    QStringList decir;
+    for (int i = 0; i < List1->count(); ++i)
+        decir << List1->item(i)->text();
+    if (!Label1->isHidden())
+        decir << Label1->text();
+    decir << dondeEstoy();
+    anuncio_->decir(decir.join(u'\n'));
 }

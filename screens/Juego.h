@@ -44,6 +44,8 @@ class Juego : public QWidget, private Pantalla {
     QString dondeEstoy() const;
     // Tells a screen reader where the player is and what the picture shows.
     void describirLugar();
+    // Says again what the list shows, the hint if it is up, and where the player is.
+    void repetir();
 
     void PalMenu_Click();
     void text1_Intro();

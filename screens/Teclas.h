@@ -28,6 +28,11 @@ inline constexpr Tecla Teclas[] = {
     {"PalMenu", Qt::ALT | Qt::Key_M, "Alt + M", "Pal' Menú"},
 };
 
+// The key that says again the last answer and where the player is. Orca's desktop and laptop
+// layouts leave Alt + R alone, and so do Firefox's and Chromium's own keys.
+inline constexpr QKeyCombination TeclaRepetir = Qt::ALT | Qt::Key_R;
+inline constexpr const char *DichoRepetir = "Alt + R";
+
 // What the key of a way that is not there says: it clicks nothing, and silence would leave the
 // player wondering whether the key was heard.
 inline constexpr const char *SinSalida = "Por ahí no hay salida.";
@@ -39,6 +44,8 @@ inline QString textoTeclas() {
         "recuerdan las órdenes anteriores; Escape se despide.");
     for (const Tecla &a : Teclas)
         t += QStringLiteral(" %1: %2.").arg(QString::fromUtf8(a.dicho), QString::fromUtf8(a.que));
+    t += QStringLiteral(" %1: repite la última respuesta y dónde estás.")
+             .arg(QString::fromUtf8(DichoRepetir));
     t += QStringLiteral(" Intro o espacio pulsan el botón que tiene el foco; las letras que "
                         "escribas en un botón van a la orden. El lector de pantalla lee cada "
                         "respuesta, y al cambiar de sitio dice dónde estás y por dónde puedes "

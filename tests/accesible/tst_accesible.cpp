@@ -7,6 +7,7 @@
 
 #include "ApoyoVentanas.h"
 #include "Sitios.h"
+#include "Teclas.h"
 
 #include <QAccessible>
 #include <QGroupBox>
@@ -146,6 +147,11 @@ class PruebaAccesible : public QObject {
             const QString tecla = descripcion(control(juego, b));
             QVERIFY2(tecla.startsWith(QLatin1String("Alt + ")) && ayuda.contains(tecla + u':'), b);
         }
+        // So is the key that says again the last answer and the place, in the help and in the
+        // order box's description.
+        const QString repetir = QString::fromUtf8(DichoRepetir);
+        QVERIFY(ayuda.contains(repetir + u':'));
+        QVERIFY(descripcion(control(juego, "text1")).contains(repetir));
     }
 
     // Lines only draw boxes and rules: a screen reader's view of the windows holds none of them,

@@ -389,6 +389,9 @@ def partida_completa(teclado=False):
             # What is heard is what is shown: the new place's picture, or the lines in the list.
             if ". Salidas: " in dicho:
                 esperar(lambda: dibujo() == [dicho.split(".")[0]], f"el dibujo de {dicho}")
+                # The order box's description follows the player, for "where am I".
+                comprobar(caja.description.startswith(dicho + " "),
+                          f"la caja de órdenes dice {caja.description!r}")
             else:
                 comprobar(j.lineas(juego) == dicho.removesuffix("\n" + PISTA).split("\n"),
                           f"la lista muestra {j.lineas(juego)!r}")
@@ -434,6 +437,15 @@ def partida_completa(teclado=False):
         esperar(lambda: visible(pista), "la pista a la vista")
         focos = oido.enfocados()
         comprobar(not teclado or set(focos) <= {"Orden"}, f"el foco pasó por {focos}")
+        # Orca's "where am I" on the order box (Insert + Enter: the laptop layout, with Orca's
+        # default modifier) says the place and the ways on; Alt + R says again the last answer,
+        # the hint and the place.
+        if teclado:
+            ORCA.paso("dónde estoy, en la caja", CERCANIAS, "Insert+Return", ultimo=False)
+            oido.oye()
+        repetido = "\n".join(j.lineas(juego) + [PISTA, CERCANIAS])
+        pulsar("Alt + R", repetido, "alt+r")
+        oido.oye(repetido)
 
         # To the menu and back: everything is as it was, and nothing is said again.
         lineas = j.lineas(juego)
