@@ -151,10 +151,10 @@ class Orca:
     def corte(self):
         self.cortes.append(ahora())
 
-    def paso(self, que, esperado, tecla, ultimo=True):
+    def paso(self, que, esperado, teclas, ultimo=True):
         self.pasos.append((ahora(), que, esperado, ultimo))
         self.cortes.append(self.pasos[-1][0])
-        xdotool("key", tecla)
+        xdotool("key", *teclas.split())
         self.pausa()
 
     def pausa(self):
@@ -442,6 +442,9 @@ def partida_completa(teclado=False):
         # the hint and the place.
         if teclado:
             ORCA.paso("dónde estoy, en la caja", CERCANIAS, "Insert+Return", ultimo=False)
+            oido.oye()
+            # Orca's "read the status bar", as the README gives it for the laptop layout.
+            ORCA.paso("la barra de estado", CERCANIAS, "Insert+slash Insert+slash", ultimo=False)
             oido.oye()
         repetido = "\n".join(j.lineas(juego) + [PISTA, CERCANIAS])
         pulsar("Alt + R", repetido, "alt+r")
