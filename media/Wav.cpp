@@ -5,6 +5,7 @@
 #include "Wav.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -52,8 +53,13 @@ bool wavReproducible(const QByteArray &b) {
 }
 
 bool wavReproducible(const QString &fichero) {
+    // A named pipe would hold the open until someone writes into it.
+    if (!QFileInfo(fichero).isFile())
+        return false;
     QFile f(fichero);
     if (!f.open(QIODevice::ReadOnly) || f.size() > TamanoMaximo)
         return false;
-    return wavReproducible(f.readAll());
+    // The size is only what the file claims: those under /proc claim 0 and may never end.
+    const QByteArray contenido = f.read(TamanoMaximo + 1);
+    return contenido.size() <= TamanoMaximo && wavReproducible(contenido);
 }

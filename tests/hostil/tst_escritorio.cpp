@@ -25,11 +25,14 @@
 #include <QLabel>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
 #include <iterator>
 #include <linux/capability.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 #include <vector>
@@ -143,6 +146,16 @@ class Tamanos : public QObject {
         return false;
     }
 };
+
+// 1 GiB more address space than this process uses now; no bound if that cannot be told.
+rlim_t unGiBMas() {
+    QFile estado(QStringLiteral("/proc/self/statm"));
+    bool leido = false;
+    const rlim_t paginas = estado.open(QIODevice::ReadOnly)
+                               ? estado.readLine().split(' ').value(0).toULongLong(&leido)
+                               : 0;
+    return leido ? paginas * rlim_t(sysconf(_SC_PAGESIZE)) + (rlim_t(1) << 30) : RLIM_INFINITY;
+}
 
 // A tenth of a second of 32-bit floating-point samples, which the game does not play.
 QByteArray wavFlotante() {
@@ -418,7 +431,8 @@ class TstEscritorio : public QObject {
         // altavoz_truncado.cpp's case: it can wedge the process, so it runs in one of its own.
         for (const char *caso :
              {"ausentes", "vacíos", "basura", "float de 32 bits", "cabecera imposible",
-              "datos más largos que el fichero", "carpetas en su lugar", "sin permiso de lectura"})
+              "datos más largos que el fichero", "carpetas en su lugar", "sin permiso de lectura",
+              "enlaces a /proc", "tuberías con nombre"})
             QTest::newRow(caso) << QByteArray(caso);
     }
 
@@ -457,8 +471,21 @@ class TstEscritorio : public QObject {
             else if (caso == "sin permiso de lectura") {
                 escribir(ruta, bueno);
                 QFile::setPermissions(ruta, {});
-            }
+            } else if (caso == "enlaces a /proc") // size 0, and more bytes than memory holds
+                QVERIFY(QFile::link(QStringLiteral("/proc/self/pagemap"), ruta));
+            else if (caso == "tuberías con nombre") // nobody ever writes into them
+                QCOMPARE(mkfifo(QFile::encodeName(ruta).constData(), 0600), 0);
         }
+        // Reading without a bound would take the machine: give this process 1 GiB more than it
+        // has. Sanitizers reserve far more address space than that.
+        rlimit antes{};
+        getrlimit(RLIMIT_AS, &antes);
+        if (JUBO_LENTITUD == 1) {
+            rlimit tope = antes;
+            tope.rlim_cur = std::min(unGiBMas(), antes.rlim_max);
+            setrlimit(RLIMIT_AS, &tope);
+        }
+        auto restaurar = qScopeGuard([&] { setrlimit(RLIMIT_AS, &antes); });
         // Every cue several times, the audio back end loading and failing in the background.
         AltavozEfectos altavoz;
         QElapsedTimer reloj;
