@@ -8,7 +8,13 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <cwchar>
+#include <fcntl.h>
+#include <sys/auxv.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace {
@@ -18,9 +24,86 @@ namespace {
 constexpr int OrdenesRecordadas = 200;
 constexpr std::size_t LargoRecordado = 64 * 1024;
 
+// Far more than anyone writes by hand; a longer file is no one's settings.
+constexpr std::size_t LargoConfiguracion = 64 * 1024;
+
 char *indicador(EditLine *) {
     static char texto[] = "> ";
     return texto;
+}
+
+// Where libedit looks for its settings: $EDITRC (set but empty: nowhere), else ~/.editrc; and
+// never for a program running with another user's rights.
+std::string ficheroConfiguracion() {
+    if (getauxval(AT_SECURE) != 0)
+        return {};
+    if (const char *editrc = std::getenv("EDITRC"))
+        return editrc;
+    const char *casa = std::getenv("HOME");
+    return casa && *casa ? std::string(casa) + "/.editrc" : std::string();
+}
+
+// The settings' text, read only from a plain file of sane size; otherwise nothing, and in
+// `aviso` why not. libedit's own reading takes whatever it finds: a named pipe stops the program
+// before its first prompt, and /dev/zero or a file under /proc (which claims a size of 0) is read
+// for ever.
+std::string leerConfiguracion(const std::string &ruta, std::string &aviso) {
+    auto fallo = [&](const char *por) {
+        aviso = "no se lee la configuración " + ruta + ": " + por;
+        return std::string();
+    };
+    // Without waiting for a writer, should it be a named pipe.
+    const int fd = open(ruta.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return errno == ENOENT ? std::string() : fallo(std::strerror(errno));
+    struct stat datos {};
+    std::string texto;
+    const char *por = nullptr;
+    if (fstat(fd, &datos) != 0) {
+        por = std::strerror(errno);
+    } else if (S_ISCHR(datos.st_mode) && datos.st_rdev == makedev(1, 3)) {
+        // /dev/null: settings turned off, as EDITRC=/dev/null is meant to.
+    } else if (!S_ISREG(datos.st_mode)) {
+        por = "no es un fichero normal";
+    } else {
+        texto.resize(LargoConfiguracion + 1); // one byte more tells a file that is too long
+        std::size_t leidos = 0;
+        ssize_t n = 1;
+        while (leidos < texto.size() &&
+               (n = leerDe(fd, texto.data() + leidos, texto.size() - leidos)) > 0)
+            leidos += std::size_t(n);
+        texto.resize(leidos);
+        if (n < 0)
+            por = std::strerror(errno);
+        else if (leidos > LargoConfiguracion)
+            por = "pasa de 64 KiB";
+    }
+    close(fd);
+    return por ? fallo(por) : texto;
+}
+
+// Each line as libedit's el_source takes it: blank lines and those starting with "#" skipped,
+// the words split as a shell would, and reading stopped at the first line libedit refuses.
+void aplicarConfiguracion(EditLine *el, const std::string &texto) {
+    std::size_t inicio = 0;
+    while (inicio < texto.size()) {
+        std::size_t fin = texto.find('\n', inicio);
+        if (fin == std::string::npos)
+            fin = texto.size();
+        const std::string linea = texto.substr(inicio, fin - inicio);
+        inicio = fin + 1;
+        const std::size_t primera = linea.find_first_not_of(" \t\v\f\r");
+        if (primera == std::string::npos || linea[primera] == '#')
+            continue;
+        Tokenizer *palabras = tok_init(nullptr);
+        int cuantas = 0;
+        const char **lista = nullptr;
+        const bool partida = tok_str(palabras, linea.c_str(), &cuantas, &lista) == 0;
+        const bool rechazada = partida && cuantas > 0 && el_parse(el, cuantas, lista) == -1;
+        tok_end(palabras);
+        if (rechazada)
+            break;
+    }
 }
 
 } // namespace
@@ -44,7 +127,8 @@ Editor::Editor(EditLine *el, std::size_t limite)
     el_set(el_, EL_HIST, history, historia_);
     // Ctrl-C and the like leave the terminal as it was before they end the program.
     el_set(el_, EL_SIGNAL, 1);
-    el_source(el_, nullptr);
+    if (const std::string ruta = ficheroConfiguracion(); !ruta.empty())
+        aplicarConfiguracion(el_, leerConfiguracion(ruta, aviso_));
 }
 
 Editor::~Editor() {

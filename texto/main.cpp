@@ -74,6 +74,8 @@ int main(int argc, char **argv) {
     std::unique_ptr<Editor> editor;
     if (teclado && isatty(STDOUT_FILENO) == 1)
         editor = Editor::abrir("jubo-texto", LargoMaximo);
+    if (editor && !editor->aviso().empty())
+        avisar(QString::fromLocal8Bit(editor->aviso().c_str()));
     Lineas lineas(STDIN_FILENO, LargoMaximo);
 
     Consola consola(salida, sorteo, !teclado, ficheroPorDefecto());

@@ -232,10 +232,10 @@ class Fallos(unittest.TestCase):
 class Editor(unittest.TestCase):
     """jubo-texto on a pseudo-terminal, as a player at a terminal uses it."""
 
-    def abrir(self, bloqueante=True):
+    def abrir(self, bloqueante=True, editrc="/dev/null"):
         pid, fd = pty.fork()
         if pid == 0:
-            os.environ.update(TERM="xterm", EDITRC="/dev/null")
+            os.environ.update(TERM="xterm", EDITRC=editrc)
             if not bloqueante:
                 os.set_blocking(0, False)
             os.execv(PROGRAMA, [PROGRAMA, "--semilla", "1"])
@@ -289,6 +289,33 @@ class Editor(unittest.TestCase):
         self.al_teclado()
         os.write(self.fd, b"\x00")  # what the terminal leaves of a Ctrl-D typed while busy
         self.terminar()
+
+    def test_configuracion(self):
+        # libedit's settings are read only from a plain file of at most 64 KiB; anything else is
+        # named in one line, and the game starts all the same. A file that is read binds ^T to go
+        # to the start of the line.
+        with tempfile.TemporaryDirectory() as tmp:
+            tuberia, grande, buena = (os.path.join(tmp, n) for n in ("tubería", "grande", "buena"))
+            os.mkfifo(tuberia)
+            atajo = "# ^T al principio de la línea\n\nbind ^T ed-move-to-beg\n"
+            with open(buena, "w") as f:
+                f.write(atajo)
+            with open(grande, "w") as f:
+                f.write(atajo + "#" * 65536 + "\n")
+            casos = {tuberia: "no es un fichero normal", "/dev/zero": "no es un fichero normal",
+                     tmp: "no es un fichero normal", grande: "pasa de 64 KiB",
+                     buena: None, "/dev/null": None}
+            for editrc, aviso in casos.items():
+                with self.subTest(editrc):
+                    self.abrir(editrc=editrc)
+                    teclas = b"coche\x14mirar \r" if editrc == buena else b"mirar coche\r"
+                    self.orden(teclas, COCHE, 1)
+                    primera = self.pantalla.split(b"\r\n")[0].decode()
+                    if aviso:
+                        self.assertEqual(primera, f"jubo-texto: no se lee la configuración "
+                                                  f"{editrc}: {aviso}")
+                    self.assertEqual(self.pantalla.count(b"jubo-texto:"), 1 if aviso else 0)
+                    self.terminar()
 
     def test_terminal_no_bloqueante(self):
         self.abrir(bloqueante=False)
