@@ -6,6 +6,7 @@
 
 #include "Consola.h"
 #include "Descriptor.h"
+#include "Eco.h"
 #include "Editor.h"
 #include "Guardar.h"
 #include "Lineas.h"
@@ -78,7 +79,10 @@ int main(int argc, char **argv) {
         avisar(QString::fromLocal8Bit(editor->aviso().c_str()));
     Lineas lineas(STDIN_FILENO, LargoMaximo);
 
-    Consola consola(salida, sorteo, !teclado, ficheroPorDefecto());
+    // Piped input shown on a terminal is echoed here, harmlessly; anywhere else the echo is the
+    // transcript's, byte for byte.
+    const bool ecoEnTerminal = !teclado && isatty(STDOUT_FILENO) == 1;
+    Consola consola(salida, sorteo, !teclado && !ecoEnTerminal, ficheroPorDefecto());
     consola.empezar();
     std::string linea;
     bool sigue = bufer.error() == 0;
@@ -86,7 +90,11 @@ int main(int argc, char **argv) {
         if (teclado && !editor)
             salida << "> " << std::flush;
         switch (editor ? editor->leer(linea) : lineas.leer(linea)) {
-        case Leido::Linea: sigue = consola.accion(linea); break;
+        case Leido::Linea:
+            if (ecoEnTerminal)
+                salida << ecoParaTerminal(linea) << '\n';
+            sigue = consola.accion(linea);
+            break;
         case Leido::Larga:
             salida << "(línea de más de " << (LargoMaximo >> 20) << " MiB: no se lee)" << std::endl;
             break;

@@ -22,6 +22,7 @@ import sys
 import tempfile
 import termios
 import time
+import tty
 import unittest
 
 PROGRAMA = ""
@@ -92,6 +93,40 @@ class Terminal(unittest.TestCase):
         lineas = bytes(azar.randrange(256) for _ in range(256 * 1024)).split(b"\n")
         self.assertGreater(len(lineas), 500)
         self.comprobar(lineas)
+
+    def test_eco_de_controles(self):
+        # Piped input echoed to a terminal shows its control characters harmlessly; the echo to
+        # anything else is the transcript's: the line as read, broken UTF-8 as U+FFFD.
+        linea = b"\x1b]0;x\x07\x1b[2J\xc2\x9b\xff\tmirar coche\x7f\r"
+        casos = {"terminal": "> ^[]0;x^G^[[2J\ufffd\ufffd\tmirar coche^?".encode(),
+                 "tubería": b"> \x1b]0;x\x07\x1b[2J\xc2\x9b\xef\xbf\xbd\tmirar coche\x7f"}
+        for caso, eco in casos.items():
+            with self.subTest(caso):
+                if caso == "tubería":
+                    salida = jugar(linea + b"\n", "--semilla", "1")[0].stdout
+                else:
+                    pantalla, terminal = pty.openpty()
+                    tty.setraw(terminal)  # line ends as written
+                    p = subprocess.Popen([PROGRAMA, "--semilla", "1"], stdin=subprocess.PIPE,
+                                         stdout=terminal, stderr=subprocess.PIPE)
+                    os.close(terminal)
+                    p.stdin.write(linea + b"\n")
+                    p.stdin.close()
+                    salida = b""
+                    while select.select([pantalla], [], [], SEGUNDOS * LENTITUD)[0]:
+                        try:
+                            trozo = os.read(pantalla, 65536)
+                        except OSError:  # the program has ended
+                            break
+                        if not trozo:
+                            break
+                        salida += trozo
+                    os.close(pantalla)
+                    self.assertEqual((p.wait(SEGUNDOS * LENTITUD), p.stderr.read()), (0, b""))
+                    self.assertNotIn(b"\x1b", salida)
+                lineas = salida.split(b"\n")
+                self.assertEqual([l for l in lineas if l.startswith(b"> ")], [eco])
+                self.assertEqual(lineas[lineas.index(eco) + 1], COCHE)
 
     def test_fin_de_entrada(self):
         # Whatever comes last, the input just ends: status 0, nothing on stderr.
