@@ -89,12 +89,56 @@ QString problema(const QStringList &argumentos) {
     return {};
 }
 
-// --help and --version need no display, so they are answered before Qt looks for one; the
-// arguments are Qt's as well as ours then, so only these two are looked at. True if answered.
-bool contestarSinPantalla(int argc, char **argv) {
+// The options QApplication takes out of the arguments, with one dash or two, on any platform or
+// on X11 (display, geometry, icon, name, title, visual; nograb and dograb): those followed by a
+// value, which Qt takes whatever it is, and those without one. "style", "stylesheet" and
+// "qmljsdebugger" may also carry theirs after "=".
+const QStringList OpcionesQtConValor =
+    QStringLiteral("platform platformpluginpath platformtheme plugin qwindowgeometry qwindowtitle "
+                   "qwindowicon session style stylesheet qmljsdebugger display geometry icon name "
+                   "title visual")
+        .split(u' ');
+const QStringList OpcionesQtSinValor =
+    QStringLiteral("reverse testability widgetcount qdevel qdebug nograb dograb").split(u' ');
+const QStringList OpcionesQtConIgual = QStringLiteral("style stylesheet qmljsdebugger").split(u' ');
+
+// What is wrong with the command line, told before any display is needed: an option of Qt's
+// without its value, or whatever problema() finds once Qt's options are set aside. A platform may
+// take fewer of them than this; what it leaves is looked at again once Qt has had its turn.
+QString problemaAntesDeQt(const QStringList &argumentos) {
+    QStringList resto = argumentos.mid(0, 1);
+    for (qsizetype i = 1; i < argumentos.size(); ++i) {
+        const QString &a = argumentos[i];
+        if (a == QLatin1String("--")) {
+            resto += argumentos.mid(i);
+            break;
+        }
+        const QString nombre = a.mid(a.startsWith(QLatin1String("--")) ? 2 : 1);
+        const QString antesDelIgual = nombre.section(QLatin1Char('='), 0, 0);
+        if (!a.startsWith(QLatin1Char('-'))) {
+            resto << a;
+        } else if (OpcionesQtConValor.contains(nombre)) {
+            if (++i == argumentos.size())
+                return QStringLiteral("falta el valor de ") + a +
+                       QStringLiteral(" (--ayuda dice cuáles hay)");
+        } else if (!OpcionesQtSinValor.contains(nombre) &&
+                   !(nombre.contains(u'=') && OpcionesQtConIgual.contains(antesDelIgual))) {
+            resto << a;
+        }
+    }
+    return problema(resto);
+}
+
+QStringList argumentosDe(int argc, char **argv) {
     QStringList argumentos;
     for (int i = 0; i < argc; ++i)
         argumentos << QString::fromLocal8Bit(argv[i]);
+    return argumentos;
+}
+
+// --help and --version need no display, so they are answered before Qt looks for one; the
+// arguments are Qt's as well as ours then, so only these two are looked at. True if answered.
+bool contestarSinPantalla(const QStringList &argumentos) {
     QCommandLineParser lector;
     preparar(lector);
     // Options Qt will take are unknown here; any other failure is told once Qt has had its turn.
@@ -164,14 +208,23 @@ void soltarRetenidos() {
         std::fputs(retenidos().constData(), stderr);
 }
 
+void decirProblema(const QString &p) {
+    std::fputs(("jubo: " + p + u'\n').toLocal8Bit().constData(), stderr);
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
-    if (contestarSinPantalla(argc, argv)) {
+    const QStringList argumentos = argumentosDe(argc, argv);
+    if (contestarSinPantalla(argumentos)) {
         if (std::fflush(stdout) == 0 && !std::ferror(stdout))
             return 0;
         std::fprintf(stderr, "jubo: no se puede escribir la salida: %s\n", std::strerror(errno));
         return Fallo;
+    }
+    if (const QString p = problemaAntesDeQt(argumentos); !p.isEmpty()) {
+        decirProblema(p);
+        return OpcionesMalas;
     }
     if (!hayEscritorio(argc, argv)) {
         std::fputs(FaltaPantalla, stderr);
@@ -186,7 +239,7 @@ int main(int argc, char **argv) {
 
     // Qt has taken its own options out of the arguments: what is left must be ours.
     if (const QString p = problema(QCoreApplication::arguments()); !p.isEmpty()) {
-        std::fputs(("jubo: " + p + u'\n').toLocal8Bit().constData(), stderr);
+        decirProblema(p);
         return OpcionesMalas;
     }
 

@@ -5,8 +5,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 """jubo's command line: --help and --version print and end with status 0 even where there is no
-display; an unknown option or a stray argument is named in one line on stderr, status 2; Qt's own
-options are taken as any Qt program takes them, and the game starts.
+display; an unknown option, a stray argument or a Qt option without its value is named in one line
+on stderr, status 2, with a display or without; Qt's own options are taken as any Qt program takes
+them, and the game starts.
 
 Usage: opciones.py <source dir> <jubo> <version>
 """
@@ -49,11 +50,19 @@ for argumentos in (["--help"], ["-h"], ["--ayuda"], ["-platform", "xcb", "--help
 for argumentos in (["--version"], ["-v"]):
     comprobar(argumentos, sin_pantalla, lambda e, s, l: e == 0 and l == [] and
               s.splitlines()[0:1] == [f"jubo (Las rozozerad der Jubo) {version}"])
-for argumentos, nombrado in ((["--bogus"], "--bogus"), (["-x"], "-x"),
-                             (["-style", "fusion", "--sinsentido"], "--sinsentido"),
-                             (["partida.sav"], "partida.sav"), (["--version=2"], "--version")):
-    comprobar(argumentos, fuera_de_pantalla, lambda e, s, l: e == 2 and s == "" and len(l) == 1
-              and l[0].startswith("jubo: ") and nombrado in l[0])
+# Told before any display is needed: the same line with a display and without one.
+for argumentos, nombrado, que in (
+        (["--bogus"], "--bogus", "opción desconocida"), (["-x"], "-x", "opción desconocida"),
+        (["--no-existe"], "--no-existe", "opción desconocida"),
+        (["-style", "fusion", "--sinsentido"], "--sinsentido", "opción desconocida"),
+        (["partida.sav"], "partida.sav", "argumento de más"),
+        (["--version=2"], "--version", "no lleva valor"),
+        (["-display"], "-display", "falta el valor"),
+        (["-reverse", "--style"], "--style", "falta el valor"),
+        (["-platform"], "-platform", "falta el valor")):
+    for entorno in (fuera_de_pantalla, sin_pantalla):
+        comprobar(argumentos, entorno, lambda e, s, l: e == 2 and s == "" and len(l) == 1
+                  and l[0].startswith("jubo: ") and nombrado in l[0] and que in l[0])
 
 # Qt's options, offscreen and on a real X server named only by -display: the game opens.
 abierto = lambda e, s, l: e == "abierto" and not any("jubo:" in x for x in l)  # noqa: E731

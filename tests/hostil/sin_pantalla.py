@@ -31,6 +31,9 @@ casos = {
     "DISPLAY mal escrito": (dict(base, DISPLAY=":abc"), [], ":abc"),
     "DISPLAY de otra máquina": (dict(base, DISPLAY="nohay.invalid:0"), [], "nohay.invalid:0"),
     "DISPLAY vacío": (dict(base, DISPLAY=""), [], "DISPLAY"),
+    # Qt's own options are no fault: what is missing is still the display.
+    "opciones de Qt": (base, ["-style", "fusion", "-reverse", "--qwindowtitle", "Hola",
+                              "-stylesheet=x.qss", "-name", "jubo"], "DISPLAY"),
 }
 informe = Informe()
 for nombre, (entorno, argumentos, razon) in casos.items():
