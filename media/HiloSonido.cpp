@@ -16,7 +16,9 @@
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <mutex>
+#include <pthread.h>
 #include <vector>
 
 namespace {
@@ -26,11 +28,24 @@ Q_LOGGING_CATEGORY(registroSonido, "jubo.sonido", QtWarningMsg)
 thread_local bool enHiloSonido = false;
 QtMessageHandler anterior = nullptr;
 
+// Whether this is one of libpulse's own threads, where Qt Multimedia's callbacks run and warn
+// (such as "Stream error: Timeout" when the server stops answering). libpulse names them.
+bool enHiloDePulse() {
+    thread_local const bool pulse = [] {
+        char nombre[16] = {};
+        return pthread_getname_np(pthread_self(), nombre, sizeof nombre) == 0 &&
+               std::strcmp(nombre, "threaded-ml") == 0;
+    }();
+    return pulse;
+}
+
 // Loading the plug-in and playing make Qt warn about every file and server it cannot use, again
-// and again; cargarAltavoz's one line says what matters. So from this thread only critical
-// messages reach stderr, unless QT_LOGGING_RULES=jubo.sonido.debug=true asks for everything.
+// and again; cargarAltavoz's one line says what matters. So from this thread and libpulse's only
+// critical messages reach stderr, unless QT_LOGGING_RULES=jubo.sonido.debug=true asks for
+// everything.
 void mensajes(QtMsgType tipo, const QMessageLogContext &contexto, const QString &texto) {
-    if (enHiloSonido && tipo < QtCriticalMsg && !registroSonido().isDebugEnabled())
+    if (tipo < QtCriticalMsg && (enHiloSonido || enHiloDePulse()) &&
+        !registroSonido().isDebugEnabled())
         return;
     if (anterior) // set a moment after this handler
         anterior(tipo, contexto, texto);

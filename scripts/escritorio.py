@@ -191,6 +191,7 @@ class Escritorio:
              f"--load=module-native-protocol-unix socket={socket} auth-anonymous=1"],
             "pulse.log")
         self.env["PULSE_SERVER"] = "unix:" + socket
+        self._pulse = pulse
 
         def listo():
             if pulse.poll() is not None:
@@ -348,6 +349,10 @@ class Escritorio:
         r = subprocess.run(["pactl", *args], env=self.env, capture_output=True, text=True,
                            timeout=30)
         return r.stdout if r.returncode == 0 else None
+
+    def pausar_sonido(self, pausado=True):
+        """Stops the sound server where it stands, connections open (SIGSTOP), or lets it go on."""
+        os.kill(self._pulse.pid, signal.SIGSTOP if pausado else signal.SIGCONT)
 
     def clientes_de_sonido(self, pid):
         return (self.pactl("list", "clients") or "").count(f'application.process.id = "{pid}"')

@@ -8,9 +8,11 @@
 PULSE_SERVER points at a Unix socket of ours that either accepts every connection and never answers
 ("mudo": PulseAudio's client waits 30 s) or accepts the first, then hangs up and goes away
 ("cuelga"). Each time every click is answered at once, the event loop never stands still for long,
-the sound really tried the server, and the process ends promptly after its main.
+the sound really tried the server, and the process ends promptly after its main. Then a real
+server that stops answering while a cue is on its way ("parado", played by sonar): Qt Multimedia's
+warning from libpulse's thread 30 s later stays off stderr.
 
-Usage: servidor_mudo.py path/to/clics_con_sonido [slowness factor]
+Usage: servidor_mudo.py path/to/clics_con_sonido path/to/sonar [slowness factor]
 """
 import os
 import socket
@@ -20,8 +22,11 @@ import tempfile
 import threading
 import time
 
-PROGRAMA = sys.argv[1]
-LENTITUD = float(sys.argv[2]) if len(sys.argv) > 2 else 1.0
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts"))
+from escritorio import Escritorio, esperar  # noqa: E402
+
+PROGRAMA, SONAR = sys.argv[1], sys.argv[2]
+LENTITUD = float(sys.argv[3]) if len(sys.argv) > 3 else 1.0
 CLIC_MAX = 250 * LENTITUD  # ms for a click, far below any wait on the server
 QUIETO_MAX = 500 * LENTITUD  # ms the event loop may stand still
 SALIDA_MAX = 1000 * LENTITUD  # ms from the end of main to the end of the process
@@ -78,7 +83,41 @@ def probar(modo):
     return [f"{modo}: {f}" for f in fallos]
 
 
+def parado():
+    """Two players on a private PulseAudio, which is stopped once they have reached it and before
+    their second cue. libpulse gives up on that cue's stream after 30 s and Qt Multimedia warns
+    from libpulse's own thread: nothing on stderr, but with jubo.sonido's debug rule, which shows
+    that the warning did come."""
+    sonidos = os.path.join(os.path.dirname(SONAR), "Archivos", "Sonidos")
+    segunda = int(3000 * LENTITUD)  # ms to the second cue
+    orden = [SONAR, os.path.join(sonidos, "Empieza.wav"), str(segunda),
+             os.path.join(sonidos, "Direccion.wav"), str(segunda + 36000)]
+    with Escritorio(con_pantalla=False, con_sonido=True) as e:
+        entorno = dict(e.env, QT_QPA_PLATFORM="offscreen")
+        callado = subprocess.Popen(orden, env=entorno, stdout=subprocess.DEVNULL,
+                                   stderr=subprocess.PIPE, text=True)
+        hablador = subprocess.Popen(orden,
+                                    env=dict(entorno, QT_LOGGING_RULES="jubo.sonido.debug=true"),
+                                    stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
+        try:
+            esperar(lambda: e.clientes_de_sonido(callado.pid) and
+                    e.clientes_de_sonido(hablador.pid), segunda / 1000 * 0.8, "los reproductores")
+            e.pausar_sonido()
+            _, error = callado.communicate(timeout=segunda / 1000 + 60)
+            _, avisos = hablador.communicate(timeout=30)
+        finally:
+            e.pausar_sonido(False)
+            callado.kill()
+            hablador.kill()
+    print(f"parado: stderr {error!r}; con la regla de depuración {avisos.count(chr(10))} líneas")
+    fallos = [que for mal, que in [
+        (callado.returncode != 0 or error, f"terminó con {callado.returncode}: {error.strip()}"),
+        ("Stream error" not in avisos, "el servidor parado no llegó a notarse: " + avisos),
+    ] if mal]
+    return [f"parado: {f}" for f in fallos]
+
+
 if __name__ == "__main__":
-    fallos = probar("mudo") + probar("cuelga")
+    fallos = probar("mudo") + probar("cuelga") + parado()
     print("\n".join("MAL: " + f for f in fallos) or "ok")
     sys.exit(1 if fallos else 0)
