@@ -4,9 +4,9 @@
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-"""What ./jugar, ./jugar --web and ./probar install and build, run with apt-get, dpkg-query, sudo
-and the build steps replaced by recorders; and that what apt brings for the play list and for the
-web list on an empty system holds no sound server and no test tool.
+"""What ./jugar, ./jugar --web, ./probar and scripts/preparar install and build, run with apt-get,
+dpkg-query, sudo and the build steps replaced by recorders; and that what apt brings for the play
+list and for the web list on an empty system holds no sound server and no test tool.
 
 usage: preparar.py SOURCE_DIR"""
 
@@ -30,9 +30,8 @@ def lista(nombre):
                 if linea.strip() and not linea.lstrip().startswith("#")]
 
 
-JUEGO = lista("paquetes-juego.txt")
-PRUEBAS = lista("paquetes-pruebas.txt")
-WEB = lista("paquetes-web.txt")
+LISTAS = {n: lista(f"paquetes-{n}.txt") for n in ("juego", "paquete", "pruebas", "web")}
+JUEGO, PAQUETE, PRUEBAS, WEB = (LISTAS[n] for n in ("juego", "paquete", "pruebas", "web"))
 
 # Each recorder appends one line "name arg arg..." to $REGISTRO.
 GRABADOR = """#!/bin/sh
@@ -64,7 +63,8 @@ class Arbol:
     def __init__(self, tmp):
         self.raiz, self.registro = f"{tmp}/arbol", f"{tmp}/registro"
         for f in ("jugar", "probar", "scripts/preparar", "scripts/paquetes-juego.txt",
-                  "scripts/paquetes-pruebas.txt", "scripts/paquetes-web.txt"):
+                  "scripts/paquetes-paquete.txt", "scripts/paquetes-pruebas.txt",
+                  "scripts/paquetes-web.txt"):
             os.makedirs(os.path.dirname(f"{self.raiz}/{f}"), exist_ok=True)
             shutil.copy2(f"{fuente}/{f}", f"{self.raiz}/{f}")
         for nombre, texto in FALSOS.items():
@@ -117,11 +117,15 @@ def guiones(tmp):
         estado, lineas, _ = arbol.correr("./jugar", "--web", *malo, instalados=WEB)
         comprobar(estado == 2 and not lineas, f"./jugar --web {' '.join(malo)}: {estado}, {lineas}")
 
+    # scripts/preparar alone: what building and packaging need, as the README says.
+    _, _, pedidos = arbol.correr("scripts/preparar")
+    comprobar(pedidos == sorted(JUEGO + PAQUETE), f"scripts/preparar pide {pedidos}")
+
     # ./probar asks for every list and builds the tests, even in the folder ./jugar made.
     os.makedirs(f"{arbol.raiz}/build", exist_ok=True)
     open(f"{arbol.raiz}/build/CMakeCache.txt", "w").close()
     estado, lineas, pedidos = arbol.correr("./probar")
-    comprobar(estado == 0 and pedidos == sorted(set(JUEGO + PRUEBAS + WEB)),
+    comprobar(estado == 0 and pedidos == sorted(set(JUEGO + PAQUETE + PRUEBAS + WEB)),
               f"./probar: {estado}, pide {pedidos}")
     compilar = [l for l in lineas if l[0] == "compilar"]
     comprobar(len(compilar) == 1 and {"-DBUILD_TESTING=ON", "-DJUBO_BENCH=ON"} <= set(compilar[0])
@@ -153,13 +157,17 @@ def cierre(tmp, nombre, paquetes):
     comprobar(not servidores, f"la lista {nombre} trae un servidor de sonido: {servidores}")
     # python3 is the one test need that building brings anyway (GLib's development tools,
     # emscripten itself).
-    herramientas = sorted(traidos & (set(PRUEBAS) - {"python3"}))
+    herramientas = sorted(traidos & (set(PAQUETE + PRUEBAS) - {"python3"}))
     comprobar(not herramientas, f"la lista {nombre} trae herramientas de pruebas: {herramientas}")
 
 
 def main():
-    comprobar(not set(JUEGO) & set(PRUEBAS), f"en las dos listas: {set(JUEGO) & set(PRUEBAS)}")
-    comprobar(not set(WEB) & set(PRUEBAS), f"en las listas web y de pruebas: {set(WEB) & set(PRUEBAS)}")
+    # The web list shares CMake and Ninja with the play list; no other package is in two lists.
+    todos = JUEGO + PAQUETE + PRUEBAS
+    comprobar(len(todos) == len(set(todos)),
+              f"en dos listas: {sorted({p for p in todos if todos.count(p) > 1})}")
+    comprobar(not set(WEB) & set(PAQUETE + PRUEBAS),
+              f"en la lista web y en otra: {set(WEB) & set(PAQUETE + PRUEBAS)}")
     with tempfile.TemporaryDirectory(prefix="jubo-preparar-") as tmp:
         guiones(tmp)
         cierre(tmp, "de juego", JUEGO)
