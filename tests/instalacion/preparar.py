@@ -5,8 +5,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 """What ./jugar, ./jugar --web, ./probar and scripts/preparar install and build, run with apt-get,
-dpkg-query, sudo and the build steps replaced by recorders; and that what apt brings for the play
-list and for the web list on an empty system holds no sound server and no test tool.
+dpkg-query, sudo and the build steps replaced by recorders, and what they say to do without root or
+sudo; and that what apt brings for the play list and for the web list on an empty system holds no
+sound server and no test tool.
 
 usage: preparar.py SOURCE_DIR"""
 
@@ -38,7 +39,9 @@ GRABADOR = """#!/bin/sh
 printf '%s\\n' "$(basename "$0") $*" >> "$REGISTRO"
 """
 FALSOS = {
-    "apt-get": GRABADOR, "ctest": GRABADOR, "sudo": '#!/bin/sh\nexec "$@"\n',
+    "apt-get": GRABADOR, "ctest": GRABADOR, "sudo": GRABADOR + 'exec "$@"\n',
+    # Not root, for $NO_ROOT.
+    "id": '#!/bin/sh\nif [ -n "$NO_ROOT" ]; then echo 1000; else exec /usr/bin/id "$@"; fi\n',
     # Says installed only for the packages named in $INSTALADOS.
     "dpkg-query": """#!/bin/sh
 for paquete; do :; done
@@ -57,6 +60,18 @@ chmod +x build/bin/jubo
 }
 
 
+# What the scripts themselves call, for a PATH that holds no sudo.
+HERRAMIENTAS = ("bash", "cat", "grep", "awk", "sort", "dirname", "basename", "mkdir", "tail", "sed",
+                "head", "chmod", "env", "nproc")
+
+
+def escribir(ruta, texto):
+    os.makedirs(os.path.dirname(ruta), exist_ok=True)
+    with open(ruta, "w") as f:
+        f.write(texto)
+    os.chmod(ruta, 0o755)
+
+
 class Arbol:
     """A copy of the set-up scripts with every other command replaced by a recorder."""
 
@@ -68,63 +83,79 @@ class Arbol:
             os.makedirs(os.path.dirname(f"{self.raiz}/{f}"), exist_ok=True)
             shutil.copy2(f"{fuente}/{f}", f"{self.raiz}/{f}")
         for nombre, texto in FALSOS.items():
-            ruta = f"{self.raiz}/{nombre}" if "/" in nombre else f"{tmp}/falsos/{nombre}"
-            os.makedirs(os.path.dirname(ruta), exist_ok=True)
-            with open(ruta, "w") as f:
-                f.write(texto)
-            os.chmod(ruta, 0o755)
-        self.env = dict(os.environ, PATH=f"{tmp}/falsos:{os.environ['PATH']}",
+            carpeta = "con_sudo" if nombre == "sudo" else "falsos"
+            escribir(f"{self.raiz}/{nombre}" if "/" in nombre else f"{tmp}/{carpeta}/{nombre}",
+                     texto)
+        os.makedirs(f"{tmp}/herramientas")
+        for h in HERRAMIENTAS:
+            os.symlink(shutil.which(h), f"{tmp}/herramientas/{h}")
+        self.env = dict(os.environ, PATH=f"{tmp}/falsos:{tmp}/con_sudo:{os.environ['PATH']}",
                         REGISTRO=self.registro)
+        self.sin_sudo = f"{tmp}/falsos:{tmp}/herramientas"
 
-    def correr(self, *orden, instalados=()):
-        """(exit status, recorded calls, apt-get install's packages) of one run."""
+    def correr(self, *orden, instalados=(), **entorno):
+        """(exit status, recorded calls, apt-get install's packages, stdout, stderr) of one run."""
         open(self.registro, "w").close()
         r = subprocess.run(orden, cwd=self.raiz, capture_output=True, text=True,
-                           env=dict(self.env, INSTALADOS=" ".join(instalados)))
+                           env=dict(self.env, INSTALADOS=" ".join(instalados), **entorno))
         with open(self.registro) as f:
             lineas = [linea.split() for linea in f if linea.strip()]
         paquetes = []
         for l in (l for l in lineas if l[0] == "apt-get" and "install" in l):
             comprobar("--no-install-recommends" in l and "-y" in l, f"apt-get install así: {l}")
             paquetes += [a for a in l[l.index("install") + 1:] if not a.startswith("-")]
-        return r.returncode, lineas, sorted(paquetes)
+        return r.returncode, lineas, sorted(paquetes), r.stdout, r.stderr
 
 
 def guiones(tmp):
     arbol = Arbol(tmp)
     # A new machine: ./jugar asks for the play list, builds the game without its tests, plays.
-    estado, lineas, pedidos = arbol.correr("./jugar", "--semilla", "3")
+    estado, lineas, pedidos, _, _ = arbol.correr("./jugar", "--semilla", "3")
     comprobar(estado == 0 and pedidos == sorted(JUEGO), f"./jugar: {estado}, pide {pedidos}")
     comprobar([l for l in lineas if l[0] == "compilar"] == [["compilar", "-DBUILD_TESTING=OFF"]]
               and ["jubo", "--semilla", "3"] in lineas, f"./jugar en una carpeta nueva: {lineas}")
 
     # Everything there already: nothing asked of apt, not even a refresh of its lists.
-    estado, lineas, _ = arbol.correr("./jugar", instalados=JUEGO)
+    estado, lineas, _, _, _ = arbol.correr("./jugar", instalados=JUEGO)
     comprobar(estado == 0 and not [l for l in lineas if l[0] == "apt-get"],
               f"./jugar con todo instalado: {lineas}")
     # Part installed: only the rest is asked for.
-    _, _, pedidos = arbol.correr("./jugar", instalados=JUEGO[::2])
+    _, _, pedidos, _, _ = arbol.correr("./jugar", instalados=JUEGO[::2])
     comprobar(pedidos == sorted(JUEGO[1::2]), f"./jugar pide otra vez lo instalado: {pedidos}")
 
     # The web edition: only the web list, its own build, served on the port asked for.
-    estado, lineas, pedidos = arbol.correr("./jugar", "--web", "--puerto", "9000")
+    estado, lineas, pedidos, _, _ = arbol.correr("./jugar", "--web", "--puerto", "9000")
     comprobar(estado == 0 and pedidos == sorted(WEB), f"./jugar --web: {estado}, pide {pedidos}")
     comprobar([l[0] for l in lineas if l[0] != "apt-get"] == ["compilar-web", "servir-web"]
               and ["servir-web", "--puerto", "9000"] in lineas, f"./jugar --web: {lineas}")
-    _, lineas, _ = arbol.correr("./jugar", "--web", instalados=WEB)
+    _, lineas, _, _, _ = arbol.correr("./jugar", "--web", instalados=WEB)
     comprobar(["servir-web", "--puerto", "8080"] in lineas, f"./jugar --web sin puerto: {lineas}")
     for malo in (["--puerto", "ochenta"], ["--puerto"], ["--semilla", "3"]):
-        estado, lineas, _ = arbol.correr("./jugar", "--web", *malo, instalados=WEB)
+        estado, lineas, _, _, _ = arbol.correr("./jugar", "--web", *malo, instalados=WEB)
         comprobar(estado == 2 and not lineas, f"./jugar --web {' '.join(malo)}: {estado}, {lineas}")
 
+    # Not root: through sudo. Without sudo, one line says what to do and the next is the command
+    # to run as root, for exactly what is missing; status 1, nothing else run.
+    _, lineas, pedidos, _, _ = arbol.correr("./jugar", NO_ROOT="1")
+    comprobar(pedidos == sorted(JUEGO) and all(l[0] == "sudo" for l in lineas[::2][:2]),
+              f"./jugar sin ser root no usa sudo: {lineas}")
+    estado, lineas, _, salida, error = arbol.correr("./jugar", instalados=JUEGO[:3], NO_ROOT="1",
+                                                    PATH=arbol.sin_sudo)
+    orden = "apt-get update && apt-get install -y --no-install-recommends "
+    comprobar(estado == 1 and len(error.splitlines()) == 2 and "root" in error
+              and "sudo" in error.splitlines()[0] and error.splitlines()[1].startswith(orden)
+              and sorted(error.splitlines()[1][len(orden):].split()) == sorted(JUEGO[3:])
+              and not lineas and not salida,
+              f"./jugar sin root ni sudo: {estado}, {error!r}, {lineas}")
+
     # scripts/preparar alone: what building and packaging need, as the README says.
-    _, _, pedidos = arbol.correr("scripts/preparar")
+    _, _, pedidos, _, _ = arbol.correr("scripts/preparar")
     comprobar(pedidos == sorted(JUEGO + PAQUETE), f"scripts/preparar pide {pedidos}")
 
     # ./probar asks for every list and builds the tests, even in the folder ./jugar made.
     os.makedirs(f"{arbol.raiz}/build", exist_ok=True)
     open(f"{arbol.raiz}/build/CMakeCache.txt", "w").close()
-    estado, lineas, pedidos = arbol.correr("./probar")
+    estado, lineas, pedidos, _, _ = arbol.correr("./probar")
     comprobar(estado == 0 and pedidos == sorted(set(JUEGO + PAQUETE + PRUEBAS + WEB)),
               f"./probar: {estado}, pide {pedidos}")
     compilar = [l for l in lineas if l[0] == "compilar"]
@@ -132,9 +163,9 @@ def guiones(tmp):
               and any(l[0] == "ctest" for l in lineas), f"./probar: {lineas}")
 
     # A build folder that exists keeps its settings when ./jugar runs again.
-    _, lineas, _ = arbol.correr("./jugar", instalados=JUEGO)
+    _, lineas, _, _, _ = arbol.correr("./jugar", instalados=JUEGO)
     comprobar(["compilar"] in lineas, f"./jugar cambió los ajustes de una carpeta hecha: {lineas}")
-    estado, lineas, _ = arbol.correr("scripts/preparar", "--todo")
+    estado, lineas, _, _, _ = arbol.correr("scripts/preparar", "--todo")
     comprobar(estado == 2 and not lineas, f"scripts/preparar --todo: {estado}, {lineas}")
 
 
