@@ -5,13 +5,15 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 """What ./jugar, ./jugar --web, ./probar and scripts/preparar install and build, run with apt-get,
-dpkg-query, sudo and the build steps replaced by recorders, and what they say to do without root or
-sudo; and that what apt brings for the play list and for the web list on an empty system holds no
-sound server and no test tool.
+dpkg-query, sudo and the build steps replaced by recorders: which lists each asks for, apt's output
+kept out of sight in a log that a failure shows, and what to do without root or sudo.
+scripts/compilar with a CMake that fails. And what apt brings for the play list and for the web
+list on an empty system holds no sound server and no test tool.
 
 usage: preparar.py SOURCE_DIR"""
 
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -39,7 +41,15 @@ GRABADOR = """#!/bin/sh
 printf '%s\\n' "$(basename "$0") $*" >> "$REGISTRO"
 """
 FALSOS = {
-    "apt-get": GRABADOR, "ctest": GRABADOR, "sudo": GRABADOR + 'exec "$@"\n',
+    "ctest": GRABADOR,
+    # apt talks a lot; with $APT_FALLA it fails to install, as for a package it cannot find.
+    "apt-get": GRABADOR + """for i in 1 2 3 4 5 6 7 8 9 10; do echo "Des:$i ruido de apt"; done
+if [ -n "$APT_FALLA" ] && [ "$1" != update ]; then
+  echo "E: No se ha podido localizar el paquete $APT_FALLA" >&2
+  exit 100
+fi
+""",
+    "sudo": GRABADOR + 'exec "$@"\n',
     # Not root, for $NO_ROOT.
     "id": '#!/bin/sh\nif [ -n "$NO_ROOT" ]; then echo 1000; else exec /usr/bin/id "$@"; fi\n',
     # Says installed only for the packages named in $INSTALADOS.
@@ -106,14 +116,22 @@ class Arbol:
             paquetes += [a for a in l[l.index("install") + 1:] if not a.startswith("-")]
         return r.returncode, lineas, sorted(paquetes), r.stdout, r.stderr
 
+    def log(self, nombre):
+        with open(f"{self.raiz}/build/{nombre}") as f:
+            return f.read()
+
 
 def guiones(tmp):
     arbol = Arbol(tmp)
     # A new machine: ./jugar asks for the play list, builds the game without its tests, plays.
-    estado, lineas, pedidos, _, _ = arbol.correr("./jugar", "--semilla", "3")
+    # apt's output goes to the log, not the screen.
+    estado, lineas, pedidos, salida, _ = arbol.correr("./jugar", "--semilla", "3")
     comprobar(estado == 0 and pedidos == sorted(JUEGO), f"./jugar: {estado}, pide {pedidos}")
     comprobar([l for l in lineas if l[0] == "compilar"] == [["compilar", "-DBUILD_TESTING=OFF"]]
               and ["jubo", "--semilla", "3"] in lineas, f"./jugar en una carpeta nueva: {lineas}")
+    comprobar("ruido de apt" not in salida and arbol.log("preparar.log").count("ruido de apt")
+              == 20 and f"Instalando {len(JUEGO)} paquetes" in salida,
+              f"./jugar muestra lo que dice apt o no lo guarda: {salida}")
 
     # Everything there already: nothing asked of apt, not even a refresh of its lists.
     estado, lineas, _, _, _ = arbol.correr("./jugar", instalados=JUEGO)
@@ -133,6 +151,12 @@ def guiones(tmp):
     for malo in (["--puerto", "ochenta"], ["--puerto"], ["--semilla", "3"]):
         estado, lineas, _, _, _ = arbol.correr("./jugar", "--web", *malo, instalados=WEB)
         comprobar(estado == 2 and not lineas, f"./jugar --web {' '.join(malo)}: {estado}, {lineas}")
+
+    # apt fails: the end of its output is shown, with where the rest is; nothing is built.
+    estado, lineas, _, _, error = arbol.correr("./jugar", APT_FALLA="g++")
+    comprobar(estado == 1 and "E: No se ha podido localizar el paquete g++" in error
+              and "build/preparar.log" in error and not [l for l in lineas if l[0] == "compilar"],
+              f"./jugar con apt fallando: {estado}, {error!r}, {lineas}")
 
     # Not root: through sudo. Without sudo, one line says what to do and the next is the command
     # to run as root, for exactly what is missing; status 1, nothing else run.
@@ -169,6 +193,31 @@ def guiones(tmp):
     comprobar(estado == 2 and not lineas, f"scripts/preparar --todo: {estado}, {lineas}")
 
 
+def compilacion(tmp):
+    """scripts/compilar with a CMake that talks, then fails to build: the compiler's error is shown
+    from the log, which keeps everything; nothing else reaches the screen."""
+    raiz = f"{tmp}/compilacion"
+    os.makedirs(f"{raiz}/scripts")
+    shutil.copy2(f"{fuente}/scripts/compilar", f"{raiz}/scripts/compilar")
+    escribir(f"{tmp}/cmake/cmake", """#!/bin/sh
+for i in $(seq 100); do echo "ruido $i"; done
+if [ "$1" = --build ]; then
+  echo "FAILED: motor/Partida.cpp.o"
+  echo "Partida.cpp:7: error: falta un punto y coma"
+  for i in $(seq 100); do echo "más ruido $i"; done
+  exit 1
+fi
+""")
+    r = subprocess.run(["scripts/compilar"], cwd=raiz, capture_output=True, text=True,
+                       env=dict(os.environ, PATH=f"{tmp}/cmake:{os.environ['PATH']}"))
+    with open(f"{raiz}/build/compilar.log") as f:
+        log = f.read()
+    comprobar(r.returncode == 1 and "ruido" not in r.stdout and "build/compilar.log" in r.stderr
+              and "Partida.cpp:7: error: falta un punto y coma" in r.stderr
+              and not re.search(r"^ruido", r.stderr, re.M) and log.count("ruido") == 300,
+              f"scripts/compilar fallando: {r.returncode}, {r.stdout!r}, {r.stderr!r}")
+
+
 def es_servidor_de_sonido(paquete):
     return paquete.startswith(("pulseaudio", "pipewire", "wireplumber", "jackd"))
 
@@ -201,6 +250,7 @@ def main():
               f"en la lista web y en otra: {set(WEB) & set(PAQUETE + PRUEBAS)}")
     with tempfile.TemporaryDirectory(prefix="jubo-preparar-") as tmp:
         guiones(tmp)
+        compilacion(tmp)
         cierre(tmp, "de juego", JUEGO)
         cierre(tmp, "web", WEB)
     return 1 if fallos else 0
