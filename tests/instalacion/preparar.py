@@ -7,8 +7,9 @@
 """What ./jugar, ./jugar --web, ./probar and scripts/preparar install and build, run with apt-get,
 dpkg-query, sudo and the build steps replaced by recorders: which lists each asks for, apt's output
 kept out of sight in a log that a failure shows, and what to do without root or sudo.
-scripts/compilar with a CMake that fails. And what apt brings for the play list and for the web
-list on an empty system holds no sound server and no test tool.
+scripts/compilar with a CMake that fails. The README names exactly the packages of each list. And
+what apt brings for the play list and for the web list on an empty system holds no sound server and
+no test tool.
 
 usage: preparar.py SOURCE_DIR"""
 
@@ -218,6 +219,24 @@ fi
               f"scripts/compilar fallando: {r.returncode}, {r.stdout!r}, {r.stderr!r}")
 
 
+def readme():
+    """Wherever the README introduces a list ("`scripts/paquetes-juego.txt`: ..."), the packages
+    it names in backticks up to the next list or the end of the paragraph are exactly those of the
+    file."""
+    with open(os.path.join(fuente, "README.md"), encoding="utf-8") as f:
+        texto = f.read()
+    for nombre, paquetes in LISTAS.items():
+        fichero = f"`scripts/paquetes-{nombre}.txt`:"
+        trozos = [re.split(r"`scripts/paquetes-|\n\n|\n- ", resto, maxsplit=1)[0]
+                  for resto in texto.split(fichero)[1:]]
+        comprobar(trozos, f"el README no presenta la lista {fichero}")
+        for trozo in trozos:
+            nombrados = set(re.findall(r"`([a-z0-9][a-z0-9.+-]+)`", trozo))
+            comprobar(nombrados == set(paquetes),
+                      f"el README, tras {fichero}, no nombra {sorted(set(paquetes) - nombrados)}"
+                      f" y sí {sorted(nombrados - set(paquetes))}")
+
+
 def es_servidor_de_sonido(paquete):
     return paquete.startswith(("pulseaudio", "pipewire", "wireplumber", "jackd"))
 
@@ -248,6 +267,7 @@ def main():
               f"en dos listas: {sorted({p for p in todos if todos.count(p) > 1})}")
     comprobar(not set(WEB) & set(PAQUETE + PRUEBAS),
               f"en la lista web y en otra: {set(WEB) & set(PAQUETE + PRUEBAS)}")
+    readme()
     with tempfile.TemporaryDirectory(prefix="jubo-preparar-") as tmp:
         guiones(tmp)
         compilacion(tmp)
