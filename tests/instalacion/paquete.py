@@ -13,6 +13,7 @@ usage: paquete.py SOURCE_DIR PACKAGE_BUILD_DIR LISTO"""
 
 import filecmp
 import gzip
+import itertools
 import json
 import os
 import re
@@ -150,13 +151,15 @@ def metainfo(raiz, version):
 
 
 def manuales(raiz):
-    """Each program's page in section 6, free of groff warnings at 80 columns (lintian renders
-    wider), explaining every option the program's --help names."""
-    for programa in ("jubo", "jubo-texto"):
-        pagina = f"{raiz}/usr/share/man/man6/{programa}.6.gz"
+    """Each program's page in section 6, in English and in Spanish, free of groff warnings at 80
+    columns (lintian renders wider), explaining every option the program's --help names. man finds
+    the Spanish ones by language, and under LANG=C their accented letters read as plain ones."""
+    for carpeta, programa in itertools.product(("man6", "es/man6"), ("jubo", "jubo-texto")):
+        pagina = f"{raiz}/usr/share/man/{carpeta}/{programa}.6.gz"
         r = subprocess.run(["man", "--warnings", "-l", pagina], capture_output=True, text=True,
                            env=dict(os.environ, MANWIDTH="80", LC_ALL="C.UTF-8"))
-        comprobar(r.returncode == 0 and not r.stderr.strip(), f"{programa}(6): {r.stderr}")
+        comprobar(r.returncode == 0 and not r.stderr.strip(),
+                  f"{carpeta}/{programa}.6: {r.stderr}")
         texto = r.stdout.replace("\u2010", "-")
         # Without a display: --help must not need one.
         env = {k: v for k, v in os.environ.items()
@@ -166,7 +169,16 @@ def manuales(raiz):
         comprobar(ayuda.returncode == 0, f"{programa} --help terminó con {ayuda.returncode}")
         # Long options, and the one-dash words of Qt's own (-platform).
         for opcion in set(re.findall(r"(?<![\w-])--?[a-z][a-z-]+", ayuda.stdout)):
-            comprobar(opcion in texto, f"{programa}(6) no explica {opcion}")
+            comprobar(opcion in texto, f"{carpeta}/{programa}.6 no explica {opcion}")
+    for local, esperado in (("C.UTF-8", "DESCRIPCIÓN"), ("C", "DESCRIPCION")):
+        # Through MANPATH: man looks in a folder's language subfolders only on its search path.
+        r = subprocess.run(["man", "-L", "es", "6", "jubo"], capture_output=True, text=True,
+                           errors="replace", env=dict(os.environ, MANPATH=f"{raiz}/usr/share/man",
+                                                      MANWIDTH="80", LC_ALL=local, LANG=local))
+        nombre = r"Dorli\s+Vánez" if local == "C.UTF-8" else r"Dorli\s+Vanez"
+        comprobar(r.returncode == 0 and esperado in r.stdout and re.search(nombre, r.stdout)
+                  and (local != "C" or r.stdout.isascii()),
+                  f"man -L es 6 jubo con LC_ALL={local}: {r.stdout[:300]!r} {r.stderr}")
 
 
 def documentacion(raiz, version):
