@@ -9,9 +9,9 @@ controls by role and name in the accessibility tree, the answers from the live r
 whole-game transcript's actions are replayed, the first half by keyboard alone and the rest by
 mouse, and after each one the region must hold exactly what the desktop shows (the transcript's
 lines) with the place and the hint spoken, and the cues must be the transcript's. On the way: the
-help and back, the mute switch, a reload that resumes, nothing to continue after winning, a
-reload with no network, the folder opened from disk on a phone-sized screen played by touch, the
-Escape farewell, and no error on the console.
+help and back, the mute switch, a reload that resumes, Space, Enter and letters on a button,
+nothing to continue after winning, a reload with no network, the folder opened from disk on a
+phone-sized screen played by touch, the Escape farewell, and no error on the console.
 
 usage: navegador.py SITIO_DIR TRANSCRIPT"""
 
@@ -101,7 +101,8 @@ class Prueba:
             return c if len(c) >= cuantas else None
         return esperar(bastan, 5, f"{cuantas} cues") if cuantas else self.cues()[antes:]
 
-    def jugar(self, accion, por_teclado, con_sonido=True):
+    def jugar(self, accion, por_teclado, con_sonido=True, escrito=""):
+        """One action; an order whose start (escrito) is already in the box is finished there."""
         nav = self.nav
         antes = len(self.cues())
         entrada = accion["entrada"]
@@ -110,9 +111,9 @@ class Prueba:
         elif entrada in BOTONES:
             nav.pulsar("button", BOTONES[entrada])
         else:
-            if not por_teclado:
+            if not por_teclado and not escrito:
                 nav.pulsar("textbox", "Orden")
-            nav.escribir(entrada)
+            nav.escribir(entrada[len(escrito):])
             nav.tecla("Enter")
         quien = f"«{entrada}» ({'teclado' if por_teclado else 'ratón'})"
         if accion["final"]:
@@ -214,7 +215,25 @@ def partida(nav, url, pasos):
             lambda: f"inventario tras recargar: {nav.lineas()}")
     comprobar(True, "al continuar, el mazo y el clavo siguen en el inventario")
 
-    for accion in pasos[mitad + 2:]:
+    # On the button just clicked, Space and Enter press it again; letters typed there go to the
+    # order box, the focus with them, and the next order is finished there.
+    for tecla in (" ", "Enter"):
+        antes = len(prueba.cues())
+        nav.tecla(tecla)
+        oidas = [c["cue"] for c in prueba.esperar_cues(antes, 1)]
+        foco = nav.enfocado()
+        comprobar(oidas == ["Objeto"] and foco and foco.nombre == "Pa' Ver lo que tienes",
+                  f"«{tecla}» en «Pa' Ver lo que tienes» lo pulsa: {oidas}, foco en {foco}")
+    inicio = pasos[mitad + 2]["entrada"][:2]
+    for letra in inicio:
+        nav.tecla(letra)
+    foco = nav.enfocado()
+    en_caja = foco and (foco.rol, foco.nombre, foco.valor)
+    comprobar(en_caja == ("textbox", "Orden", inicio),
+              f"«{inicio}» tecleado en un botón va a la caja de órdenes: {en_caja}")
+    prueba.jugar(pasos[mitad + 2], por_teclado=False, escrito=inicio)
+
+    for accion in pasos[mitad + 3:]:
         prueba.jugar(accion, por_teclado=False)
         if accion["pista"]:
             # To the menu and back with the hint up: the place and the hint are told again.

@@ -419,6 +419,17 @@
     if (!boton.hidden && !e.repeat) boton.click();
   });
 
+  // Players of text games start typing an order wherever the focus is: a letter or digit typed
+  // while a button of the game has the focus goes to the order box, and the focus with it (moved
+  // before the key is typed, the box takes the letter). Space and Enter stay the button's.
+  const LETRA = /^[\p{L}\p{N}]$/u;
+  document.addEventListener("keydown", (e) => {
+    if (e.isComposing || e.altKey || e.ctrlKey || e.metaKey || !LETRA.test(e.key)) return;
+    if (!(e.target instanceof HTMLButtonElement) || !$("Juego").contains(e.target)) return;
+    text1.focus();
+    text1.setSelectionRange(text1.value.length, text1.value.length);
+  });
+
   // Enter held down on a button presses it once, as on the desktop.
   document.addEventListener("keydown", (e) => {
     if (e.key === "Enter" && e.repeat && e.target instanceof HTMLButtonElement) e.preventDefault();
