@@ -9,9 +9,10 @@ controls by role and name in the accessibility tree, the answers from the live r
 whole-game transcript's actions are replayed, the first half by keyboard alone and the rest by
 mouse, and after each one the region must hold exactly what the desktop shows (the transcript's
 lines) with the place and the hint spoken, and the cues must be the transcript's. On the way: the
-help and back, the mute switch, a reload that resumes, Space, Enter and letters on a button,
-nothing to continue after winning, a reload with no network, the folder opened from disk on a
-phone-sized screen played by touch, the Escape farewell, and no error on the console.
+help and back, the key of a way that is not there, the mute switch, a reload that resumes,
+Space, Enter and letters on a button, nothing to continue after winning, a reload with no network,
+the folder opened from disk on a phone-sized screen played by touch, the Escape farewell, and no
+error on the console.
 
 usage: navegador.py SITIO_DIR TRANSCRIPT"""
 
@@ -185,6 +186,18 @@ def partida(nav, url, pasos):
     cues = prueba.esperar_cues(2, 2)
     comprobar([c["cue"] for c in cues] == ["Direccion", "Empieza"] and cues[1]["otros"] == 0,
               f"Juego: Direccion, cortado por Empieza ({cues})")
+
+    # The key of a way that is not there says so (the region holds it once, however often it is
+    # pressed), and nothing else changes: no cue, the same buttons, the focus in the order box.
+    botones = {n.nombre for n in nav.buscar("button")}
+    for _ in range(2):
+        nav.tecla("ArrowRight", alt=True)
+    dicho = ["Entrada. Salidas: Pa' Lante; Pa' Tras.", "Por ahí no hay salida."]
+    esperar(lambda: nav.lineas() == dicho, 5, lambda: f"Alt + flecha derecha: {nav.lineas()}")
+    foco = nav.enfocado()
+    comprobar(len(prueba.cues()) == 4 and {n.nombre for n in nav.buscar("button")} == botones
+              and foco and foco.nombre == "Orden",
+              f"Alt + flecha derecha en la Entrada: {nav.lineas()}, foco en {foco}")
 
     mitad = next(i for i, a in enumerate(pasos) if a["lugar"] == "Comedor")
     for accion in pasos[:mitad + 1]:

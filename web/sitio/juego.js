@@ -207,6 +207,18 @@
     return p;
   }
 
+  // Lines for the screen reader alone, outside any action of the game: they replace the last
+  // ones said so, so that the region does not grow with each key.
+  function decirAparte(lineas) {
+    const lista = $("List1");
+    for (const p of lista.querySelectorAll(".aparte")) p.remove();
+    lista.append(...lineas.map((l) => {
+      const p = linea(l, true);
+      p.classList.add("aparte");
+      return p;
+    }));
+  }
+
   function aplicar(hecho) {
     if (hecho.terminado) {
       acabar();
@@ -399,7 +411,9 @@
   });
 
   // The desktop's keys: each presses a button without moving the focus. Alt + Shift + arrow is
-  // taken too, for browsers that keep Alt + arrow for going back and forward.
+  // taken too, for browsers that keep Alt + arrow for going back and forward. The key of a way
+  // that is not there says so: silence would leave the player wondering whether it was heard.
+  const SIN_SALIDA = "Por ahí no hay salida.";
   const TECLAS = [
     { codigo: "ArrowUp", dicho: "Alt + flecha arriba", boton: "PaLante" },
     { codigo: "ArrowDown", dicho: "Alt + flecha abajo", boton: "Patras" },
@@ -415,8 +429,10 @@
     const tecla = TECLAS.find((t) => t.codigo === e.code && (!e.shiftKey || t.codigo.startsWith("Arrow")));
     if (!tecla) return;
     e.preventDefault();
+    if (e.repeat) return;
     const boton = $(tecla.boton);
-    if (!boton.hidden && !e.repeat) boton.click();
+    if (!boton.hidden) boton.click();
+    else if (motor) decirAparte([SIN_SALIDA]);
   });
 
   // Players of text games start typing an order wherever the focus is: a letter or digit typed
