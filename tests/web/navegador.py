@@ -10,9 +10,9 @@ whole-game transcript's actions are replayed, the first half by keyboard alone a
 mouse, and after each one the region must hold exactly what the desktop shows (the transcript's
 lines) with the place and the hint spoken, and the cues must be the transcript's. On the way: the
 help and back, the key of a way that is not there, the mute switch, a reload that resumes,
-Space, Enter and letters on a button, nothing to continue after winning, a reload with no network,
-the folder opened from disk on a phone-sized screen played by touch, the Escape farewell, and no
-error on the console.
+Space, Enter and letters on a button, Alt + R with the hint up, nothing to continue after winning,
+a reload with no network, the folder opened from disk on a phone-sized screen played by touch, the
+Escape farewell, and no error on the console.
 
 usage: navegador.py SITIO_DIR TRANSCRIPT"""
 
@@ -257,6 +257,17 @@ def partida(nav, url, pasos):
                     lambda: f"de vuelta del menú: {nav.lineas()}")
             comprobar(nav.lineas()[:-2] == accion["lineas"] + [accion["pista"]],
                       f"de vuelta del menú, lo dicho sigue ahí y no se repite: {nav.lineas()}")
+            # Alt + R says again the answer, the hint and the place, for the screen reader
+            # alone: nothing more is shown, and pressed twice the region holds it once.
+            antes = nav.lineas()
+            for _ in range(2):
+                nav.tecla("r", alt=True)
+            otra_vez = antes + accion["lineas"] + [accion["pista"], esperado[0]]
+            esperar(lambda: nav.lineas() == otra_vez, 5, lambda: f"Alt + R: {nav.lineas()}")
+            vistas = nav.driver.execute_script(
+                "return [...document.getElementById('List1').children].filter((p) => "
+                "p.getBoundingClientRect().height > 1).map((p) => p.textContent)")
+            comprobar(vistas == accion["lineas"], f"Alt + R lo dice sin enseñarlo: {vistas}")
     cues = prueba.cues()
     comprobar(all(c["activo"] and c["otros"] == 0 for c in cues),
               "cada cue corta la anterior y suena tras un gesto")

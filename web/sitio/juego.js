@@ -219,6 +219,16 @@
     }));
   }
 
+  // Alt + R, as on the desktop: the lines on show, the hint if it is up, and where the player
+  // is, said again (the screen already shows them).
+  function repetir() {
+    const lineas = [...$("List1").children].filter((p) => !p.classList.contains("solo-lector"))
+      .map((p) => p.textContent);
+    if (!$("pista").hidden) lineas.push($("pista").textContent);
+    if (lugarDicho) lineas.push(lugarDicho);
+    decirAparte(lineas);
+  }
+
   function aplicar(hecho) {
     if (hecho.terminado) {
       acabar();
@@ -414,6 +424,7 @@
   // taken too, for browsers that keep Alt + arrow for going back and forward. The key of a way
   // that is not there says so: silence would leave the player wondering whether it was heard.
   const SIN_SALIDA = "Por ahí no hay salida.";
+  const TECLA_REPETIR = "KeyR";
   const TECLAS = [
     { codigo: "ArrowUp", dicho: "Alt + flecha arriba", boton: "PaLante" },
     { codigo: "ArrowDown", dicho: "Alt + flecha abajo", boton: "Patras" },
@@ -426,6 +437,11 @@
   document.addEventListener("keydown", (e) => {
     if (visible !== "Juego" || $("despedida").open) return;
     if (!e.altKey || e.ctrlKey || e.metaKey) return;
+    if (e.code === TECLA_REPETIR && !e.shiftKey) {
+      e.preventDefault();
+      if (!e.repeat && motor) repetir();
+      return;
+    }
     const tecla = TECLAS.find((t) => t.codigo === e.code && (!e.shiftKey || t.codigo.startsWith("Arrow")));
     if (!tecla) return;
     e.preventDefault();
