@@ -9,10 +9,10 @@ controls by role and name in the accessibility tree, the answers from the live r
 whole-game transcript's actions are replayed, the first half by keyboard alone and the rest by
 mouse, and after each one the region must hold exactly what the desktop shows (the transcript's
 lines) with the place and the hint spoken, and the cues must be the transcript's. On the way: the
-help and back, the key of a way that is not there, the mute switch, a reload that resumes,
-Space, Enter and letters on a button, Alt + R with the hint up, nothing to continue after winning,
-a reload with no network, the folder opened from disk on a phone-sized screen played by touch, the
-Escape farewell, and no error on the console.
+help and back, the order box's description, the key of a way that is not there, the mute switch, a
+reload that resumes, Space, Enter and letters on a button, Alt + R with the hint up, nothing to
+continue after winning, a reload with no network, the folder opened from disk on a phone-sized
+screen played by touch, the Escape farewell, and no error on the console.
 
 usage: navegador.py SITIO_DIR TRANSCRIPT"""
 
@@ -57,6 +57,8 @@ BOTONES = {"/palante": "Pa' Lante", "/patras": "Pa' Tras", "/derecha": "Pa' ya, 
 TECLAS = {"/palante": "ArrowUp", "/patras": "ArrowDown", "/derecha": "ArrowRight",
           "/izquierda": "ArrowLeft", "/ver": "v", "/inventario": "i"}
 ORDEN_SALIDAS = ["/palante", "/patras", "/derecha", "/izquierda"]
+# The order box's description after the place: how to give an order.
+AYUDA_ORDEN = "Escribe una orden y pulsa Intro; Alt + R repite la última respuesta y dónde estás."
 
 
 def acciones(fichero):
@@ -183,6 +185,8 @@ def partida(nav, url, pasos):
     comprobar(foco.nombre == "Orden", "Juego deja el foco en «Orden»")
     comprobar(nav.lineas() == ["Entrada. Salidas: Pa' Lante; Pa' Tras."],
               f"al entrar se dice dónde estás: {nav.lineas()}")
+    comprobar(foco.descripcion == f"Entrada. Salidas: Pa' Lante; Pa' Tras. {AYUDA_ORDEN}",
+              f"«Orden» se describe con el sitio: «{foco.descripcion}»")
     cues = prueba.esperar_cues(2, 2)
     comprobar([c["cue"] for c in cues] == ["Direccion", "Empieza"] and cues[1]["otros"] == 0,
               f"Juego: Direccion, cortado por Empieza ({cues})")
@@ -268,6 +272,9 @@ def partida(nav, url, pasos):
                 "return [...document.getElementById('List1').children].filter((p) => "
                 "p.getBoundingClientRect().height > 1).map((p) => p.textContent)")
             comprobar(vistas == accion["lineas"], f"Alt + R lo dice sin enseñarlo: {vistas}")
+            descripcion = nav.uno("textbox", "Orden").descripcion
+            comprobar(descripcion == f"{esperado[0]} {AYUDA_ORDEN}",
+                      f"la descripción de «Orden» sigue al sitio: «{descripcion}»")
     cues = prueba.cues()
     comprobar(all(c["activo"] and c["otros"] == 0 for c in cues),
               "cada cue corta la anterior y suena tras un gesto")

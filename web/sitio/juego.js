@@ -153,6 +153,7 @@
     terminar() { cambios.terminado = true; },
     lugar(descripcion, donde) {
       $("dibujo").alt = descripcion;
+      $("text1-lugar").textContent = donde;
       cambios.lugar = donde;
       lugarDicho = donde;
     },
