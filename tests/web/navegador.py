@@ -172,7 +172,8 @@ def partida(nav, url, pasos):
     nav.pulsar("button", "Intro / Ayuda")
     volver = nav.uno("button", "Volver")
     comprobar("Aventura conversacional." in volver.descripcion and "Dorli Vánez" in
-              volver.descripcion and "Alt + flecha arriba" in volver.descripcion,
+              volver.descripcion and "Alt + flecha arriba" in volver.descripcion and
+              "Pal' Menú. Alt + R: repite la última respuesta" in volver.descripcion,
               "«Volver» lleva la ayuda, la historia y las teclas")
     nav.pulsar("button", "Volver")
     nav.uno("button", "Juego")

@@ -174,7 +174,7 @@
     for (const el of document.querySelectorAll("[data-alt]")) el.alt = texto(el.dataset.alt);
     for (const d of direcciones) $(d).setAttribute("aria-label", texto(d));
     const lista = $("lista-teclas");
-    lista.replaceChildren(...TECLAS.map((t) => {
+    lista.prepend(...TECLAS.map((t) => {
       const li = document.createElement("li");
       li.textContent = `${t.dicho}: ${$(t.boton).getAttribute("aria-label") || $(t.boton).textContent}.`;
       return li;
