@@ -303,11 +303,14 @@ def sin_red(nav, url):
     lineas = esperar(lambda: (l := nav.lineas())[:1] == ["Cuarto. Salidas: Pa' Tras; Pa' Ca, a la "
                                                           "izquierda."] and l, 5,
                      lambda: f"sin red: {nav.lineas()}")
-    imagen = nav.driver.execute_script(
-        "const i = document.querySelector('main:not([hidden]) img'); return [i.complete, "
-        "i.naturalWidth, i.currentSrc]")
-    comprobar(imagen[0] and imagen[1] > 0 and imagen[2].endswith("cuarto.jpg"),
-              f"sin red: {lineas}, dibujo {imagen}")
+    # The page swaps the picture once the new one is decoded, which may come after the answer.
+    def dibujo():
+        return nav.driver.execute_script(
+            "const i = document.querySelector('main:not([hidden]) img'); return [i.complete, "
+            "i.naturalWidth, i.currentSrc]")
+    imagen = esperar(lambda: (d := dibujo())[2].endswith("cuarto.jpg") and d, 5,
+                     lambda: f"sin red, el dibujo del cuarto: {dibujo()}")
+    comprobar(imagen[0] and imagen[1] > 0, f"sin red: {lineas}, dibujo {imagen}")
     nav.cdp("Network.emulateNetworkConditions", offline=False, latency=0, downloadThroughput=-1,
             uploadThroughput=-1)
 
