@@ -216,15 +216,21 @@ class Navegador:
         self.cdp("Input.dispatchTouchEvent", type="touchEnd", touchPoints=[])
 
     TECLAS = {"Enter": 13, "Escape": 27, "ArrowUp": 38, "ArrowDown": 40, "ArrowLeft": 37,
-              "ArrowRight": 39, "v": 86, "i": 73, "m": 77, "Tab": 9, " ": 32}
+              "ArrowRight": 39, "Tab": 9, " ": 32}
 
     def tecla(self, tecla, alt=False):
-        """One key pressed and released where the focus is; alt=True holds Alt down."""
-        codigo = self.TECLAS[tecla]
-        code = {"v": "KeyV", "i": "KeyI", "m": "KeyM", " ": "Space"}.get(tecla, tecla)
+        """One key pressed and released where the focus is; alt=True holds Alt down. A plain
+        letter or digit (a to z, 0 to 9) types itself, as its own key does."""
+        sola = len(tecla) == 1 and tecla.isascii() and tecla.isalnum()
+        if sola:
+            codigo = ord(tecla.upper())
+            code = f"Digit{tecla}" if tecla.isdigit() else f"Key{tecla.upper()}"
+        else:
+            codigo = self.TECLAS[tecla]
+            code = {" ": "Space"}.get(tecla, tecla)
         comun = dict(key=tecla, code=code, windowsVirtualKeyCode=codigo,
                      nativeVirtualKeyCode=codigo, modifiers=1 if alt else 0)
-        texto = {"Enter": "\r", " ": " "}.get(tecla) if not alt else None
+        texto = {"Enter": "\r", " ": " "}.get(tecla, tecla if sola else None) if not alt else None
         if texto:
             self.cdp("Input.dispatchKeyEvent", type="keyDown", text=texto, **comun)
         else:

@@ -9,9 +9,10 @@ controls by role and name in the accessibility tree, the answers from the live r
 whole-game transcript's actions are replayed, the first half by keyboard alone and the rest by
 mouse, and after each one the region must hold exactly what the desktop shows (the transcript's
 lines) with the place and the hint spoken, and the cues must be the transcript's. On the way: the
-help and back, the mute switch, a reload that resumes, nothing to continue after winning, a
-reload with no network, the folder opened from disk on a phone-sized screen played by touch, the
-Escape farewell, and no error on the console.
+help and back, the order box's description, the key of a way that is not there, the mute switch, a
+reload that resumes, Space, Enter and letters on a button, Alt + R with the hint up, nothing to
+continue after winning, a reload with no network, the folder opened from disk on a phone-sized
+screen played by touch, the Escape farewell, and no error on the console.
 
 usage: navegador.py SITIO_DIR TRANSCRIPT"""
 
@@ -56,6 +57,8 @@ BOTONES = {"/palante": "Pa' Lante", "/patras": "Pa' Tras", "/derecha": "Pa' ya, 
 TECLAS = {"/palante": "ArrowUp", "/patras": "ArrowDown", "/derecha": "ArrowRight",
           "/izquierda": "ArrowLeft", "/ver": "v", "/inventario": "i"}
 ORDEN_SALIDAS = ["/palante", "/patras", "/derecha", "/izquierda"]
+# The order box's description after the place: how to give an order.
+AYUDA_ORDEN = "Escribe una orden y pulsa Intro; Alt + R repite la última respuesta y dónde estás."
 
 
 def acciones(fichero):
@@ -101,7 +104,8 @@ class Prueba:
             return c if len(c) >= cuantas else None
         return esperar(bastan, 5, f"{cuantas} cues") if cuantas else self.cues()[antes:]
 
-    def jugar(self, accion, por_teclado, con_sonido=True):
+    def jugar(self, accion, por_teclado, con_sonido=True, escrito=""):
+        """One action; an order whose start (escrito) is already in the box is finished there."""
         nav = self.nav
         antes = len(self.cues())
         entrada = accion["entrada"]
@@ -110,9 +114,9 @@ class Prueba:
         elif entrada in BOTONES:
             nav.pulsar("button", BOTONES[entrada])
         else:
-            if not por_teclado:
+            if not por_teclado and not escrito:
                 nav.pulsar("textbox", "Orden")
-            nav.escribir(entrada)
+            nav.escribir(entrada[len(escrito):])
             nav.tecla("Enter")
         quien = f"«{entrada}» ({'teclado' if por_teclado else 'ratón'})"
         if accion["final"]:
@@ -168,7 +172,8 @@ def partida(nav, url, pasos):
     nav.pulsar("button", "Intro / Ayuda")
     volver = nav.uno("button", "Volver")
     comprobar("Aventura conversacional." in volver.descripcion and "Dorli Vánez" in
-              volver.descripcion and "Alt + flecha arriba" in volver.descripcion,
+              volver.descripcion and "Alt + flecha arriba" in volver.descripcion and
+              "Pal' Menú. Alt + R: repite la última respuesta" in volver.descripcion,
               "«Volver» lleva la ayuda, la historia y las teclas")
     nav.pulsar("button", "Volver")
     nav.uno("button", "Juego")
@@ -181,9 +186,23 @@ def partida(nav, url, pasos):
     comprobar(foco.nombre == "Orden", "Juego deja el foco en «Orden»")
     comprobar(nav.lineas() == ["Entrada. Salidas: Pa' Lante; Pa' Tras."],
               f"al entrar se dice dónde estás: {nav.lineas()}")
+    comprobar(foco.descripcion == f"Entrada. Salidas: Pa' Lante; Pa' Tras. {AYUDA_ORDEN}",
+              f"«Orden» se describe con el sitio: «{foco.descripcion}»")
     cues = prueba.esperar_cues(2, 2)
     comprobar([c["cue"] for c in cues] == ["Direccion", "Empieza"] and cues[1]["otros"] == 0,
               f"Juego: Direccion, cortado por Empieza ({cues})")
+
+    # The key of a way that is not there says so (the region holds it once, however often it is
+    # pressed), and nothing else changes: no cue, the same buttons, the focus in the order box.
+    botones = {n.nombre for n in nav.buscar("button")}
+    for _ in range(2):
+        nav.tecla("ArrowRight", alt=True)
+    dicho = ["Entrada. Salidas: Pa' Lante; Pa' Tras.", "Por ahí no hay salida."]
+    esperar(lambda: nav.lineas() == dicho, 5, lambda: f"Alt + flecha derecha: {nav.lineas()}")
+    foco = nav.enfocado()
+    comprobar(len(prueba.cues()) == 4 and {n.nombre for n in nav.buscar("button")} == botones
+              and foco and foco.nombre == "Orden",
+              f"Alt + flecha derecha en la Entrada: {nav.lineas()}, foco en {foco}")
 
     mitad = next(i for i, a in enumerate(pasos) if a["lugar"] == "Comedor")
     for accion in pasos[:mitad + 1]:
@@ -214,7 +233,25 @@ def partida(nav, url, pasos):
             lambda: f"inventario tras recargar: {nav.lineas()}")
     comprobar(True, "al continuar, el mazo y el clavo siguen en el inventario")
 
-    for accion in pasos[mitad + 2:]:
+    # On the button just clicked, Space and Enter press it again; letters typed there go to the
+    # order box, the focus with them, and the next order is finished there.
+    for tecla in (" ", "Enter"):
+        antes = len(prueba.cues())
+        nav.tecla(tecla)
+        oidas = [c["cue"] for c in prueba.esperar_cues(antes, 1)]
+        foco = nav.enfocado()
+        comprobar(oidas == ["Objeto"] and foco and foco.nombre == "Pa' Ver lo que tienes",
+                  f"«{tecla}» en «Pa' Ver lo que tienes» lo pulsa: {oidas}, foco en {foco}")
+    inicio = pasos[mitad + 2]["entrada"][:2]
+    for letra in inicio:
+        nav.tecla(letra)
+    foco = nav.enfocado()
+    en_caja = foco and (foco.rol, foco.nombre, foco.valor)
+    comprobar(en_caja == ("textbox", "Orden", inicio),
+              f"«{inicio}» tecleado en un botón va a la caja de órdenes: {en_caja}")
+    prueba.jugar(pasos[mitad + 2], por_teclado=False, escrito=inicio)
+
+    for accion in pasos[mitad + 3:]:
         prueba.jugar(accion, por_teclado=False)
         if accion["pista"]:
             # To the menu and back with the hint up: the place and the hint are told again.
@@ -225,6 +262,20 @@ def partida(nav, url, pasos):
                     lambda: f"de vuelta del menú: {nav.lineas()}")
             comprobar(nav.lineas()[:-2] == accion["lineas"] + [accion["pista"]],
                       f"de vuelta del menú, lo dicho sigue ahí y no se repite: {nav.lineas()}")
+            # Alt + R says again the answer, the hint and the place, for the screen reader
+            # alone: nothing more is shown, and pressed twice the region holds it once.
+            antes = nav.lineas()
+            for _ in range(2):
+                nav.tecla("r", alt=True)
+            otra_vez = antes + accion["lineas"] + [accion["pista"], esperado[0]]
+            esperar(lambda: nav.lineas() == otra_vez, 5, lambda: f"Alt + R: {nav.lineas()}")
+            vistas = nav.driver.execute_script(
+                "return [...document.getElementById('List1').children].filter((p) => "
+                "p.getBoundingClientRect().height > 1).map((p) => p.textContent)")
+            comprobar(vistas == accion["lineas"], f"Alt + R lo dice sin enseñarlo: {vistas}")
+            descripcion = nav.uno("textbox", "Orden").descripcion
+            comprobar(descripcion == f"{esperado[0]} {AYUDA_ORDEN}",
+                      f"la descripción de «Orden» sigue al sitio: «{descripcion}»")
     cues = prueba.cues()
     comprobar(all(c["activo"] and c["otros"] == 0 for c in cues),
               "cada cue corta la anterior y suena tras un gesto")
@@ -252,11 +303,14 @@ def sin_red(nav, url):
     lineas = esperar(lambda: (l := nav.lineas())[:1] == ["Cuarto. Salidas: Pa' Tras; Pa' Ca, a la "
                                                           "izquierda."] and l, 5,
                      lambda: f"sin red: {nav.lineas()}")
-    imagen = nav.driver.execute_script(
-        "const i = document.querySelector('main:not([hidden]) img'); return [i.complete, "
-        "i.naturalWidth, i.currentSrc]")
-    comprobar(imagen[0] and imagen[1] > 0 and imagen[2].endswith("cuarto.jpg"),
-              f"sin red: {lineas}, dibujo {imagen}")
+    # The page swaps the picture once the new one is decoded, which may come after the answer.
+    def dibujo():
+        return nav.driver.execute_script(
+            "const i = document.querySelector('main:not([hidden]) img'); return [i.complete, "
+            "i.naturalWidth, i.currentSrc]")
+    imagen = esperar(lambda: (d := dibujo())[2].endswith("cuarto.jpg") and d, 5,
+                     lambda: f"sin red, el dibujo del cuarto: {dibujo()}")
+    comprobar(imagen[0] and imagen[1] > 0, f"sin red: {lineas}, dibujo {imagen}")
     nav.cdp("Network.emulateNetworkConditions", offline=False, latency=0, downloadThroughput=-1,
             uploadThroughput=-1)
 

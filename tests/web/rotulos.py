@@ -7,11 +7,15 @@
 """The page's captions are the desktop's: every button, label and frame caption written in the
 desktop screens (screens/*.cpp) and each window's title appear the same in web/sitio/index.html,
 on the control of the same name in the same screen. (Texts the screens take from engine/Textos.h
-reach the page through the engine, and are checked by playing it.)
+reach the page through the engine, and are checked by playing it.) So are the texts of the game
+screen's keys (screens/Teclas.h): each sentence of the help on keys is in the page's help, each
+key is named in juego.js as the help reads it, the key of a way that is not there says the same,
+and the order box's description (screens/CajaOrden.cpp) ends the same.
 
 usage: rotulos.py SOURCE_DIR"""
 
 import glob
+import html
 import html.parser
 import os
 import re
@@ -69,5 +73,40 @@ for fichero in sorted(glob.glob(os.path.join(fuente, "screens", "*.cpp"))):
         vistos += 1
         if en_pagina is None or en_pagina.replace("\xa0", " ") != texto:
             fallos.append(f"{pantalla}.{nombre}: «{texto}» en el escritorio, «{en_pagina}» en la página")
-print("\n".join(f"MAL: {f}" for f in fallos) or f"ok: {vistos} rótulos iguales en la página")
-sys.exit(1 if fallos or vistos < 15 else 0)
+
+
+def leer(*ruta):
+    with open(os.path.join(fuente, *ruta), encoding="utf-8") as f:
+        return f.read()
+
+
+def literales(codigo, constantes):
+    """Each QStringLiteral of codigo, its adjacent pieces joined and the constant its .arg() names
+    put in for %1."""
+    patron = r'QStringLiteral\(((?:\s*"[^"]*")+)\)(\s*\.arg\(QString::fromUtf8\((\w+)\)\))?'
+    for m in re.finditer(patron, codigo):
+        texto = "".join(re.findall(r'"([^"]*)"', m.group(1)))
+        yield texto.replace("%1", constantes[m.group(3)]) if m.group(3) else texto
+
+
+teclas = leer("screens", "Teclas.h")
+constantes = dict(re.findall(r'constexpr const char \*(\w+) = "([^"]*)";', teclas))
+dichos = re.findall(r'\{"\w+", Qt::ALT \| Qt::Key_\w+, "([^"]*)"', teclas)
+# %2 is each key's button, whose name the page takes from the button itself.
+frases = [t.strip() for t in literales(teclas[teclas.index("textoTeclas"):], constantes)
+          if "%2" not in t]
+descripcion = list(literales(leer("screens", "CajaOrden.cpp"), constantes))
+juego_js = leer("web", "sitio", "juego.js")
+indice = leer("web", "sitio", "index.html")
+ayuda = re.search(r'<section id="teclas".*?</section>', indice, re.S).group(0)
+ayuda = " ".join(html.unescape(re.sub(r"<!--.*?-->|<[^>]*>", " ", ayuda, flags=re.S)).split())
+
+pedidos = [(f"la tecla «{d}»", f'dicho: "{d}"' in juego_js) for d in dichos]
+pedidos += [(f"la ayuda de teclas: «{f}»", f in ayuda) for f in frases]
+pedidos.append((f"«{constantes.get('SinSalida')}»", f'"{constantes.get("SinSalida")}"' in juego_js))
+pedidos.append((f"la descripción de «Orden»: «{' '.join(descripcion)}»",
+                descripcion == [pagina.textos.get(("Juego", "text1-ayuda"))]))
+fallos += [f"{que}, en el escritorio y no en la página" for que, bien in pedidos if not bien]
+print("\n".join(f"MAL: {f}" for f in fallos) or
+      f"ok: {vistos} rótulos y {len(pedidos)} textos de las teclas iguales en la página")
+sys.exit(1 if fallos or vistos < 15 or len(dichos) < 7 or len(frases) < 3 else 0)

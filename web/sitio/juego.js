@@ -153,6 +153,7 @@
     terminar() { cambios.terminado = true; },
     lugar(descripcion, donde) {
       $("dibujo").alt = descripcion;
+      $("text1-lugar").textContent = donde;
       cambios.lugar = donde;
       lugarDicho = donde;
     },
@@ -173,7 +174,7 @@
     for (const el of document.querySelectorAll("[data-alt]")) el.alt = texto(el.dataset.alt);
     for (const d of direcciones) $(d).setAttribute("aria-label", texto(d));
     const lista = $("lista-teclas");
-    lista.replaceChildren(...TECLAS.map((t) => {
+    lista.prepend(...TECLAS.map((t) => {
       const li = document.createElement("li");
       li.textContent = `${t.dicho}: ${$(t.boton).getAttribute("aria-label") || $(t.boton).textContent}.`;
       return li;
@@ -205,6 +206,28 @@
     p.textContent = texto;
     if (oculta) p.className = "solo-lector";
     return p;
+  }
+
+  // Lines for the screen reader alone, outside any action of the game: they replace the last
+  // ones said so, so that the region does not grow with each key.
+  function decirAparte(lineas) {
+    const lista = $("List1");
+    for (const p of lista.querySelectorAll(".aparte")) p.remove();
+    lista.append(...lineas.map((l) => {
+      const p = linea(l, true);
+      p.classList.add("aparte");
+      return p;
+    }));
+  }
+
+  // Alt + R, as on the desktop: the lines on show, the hint if it is up, and where the player
+  // is, said again (the screen already shows them).
+  function repetir() {
+    const lineas = [...$("List1").children].filter((p) => !p.classList.contains("solo-lector"))
+      .map((p) => p.textContent);
+    if (!$("pista").hidden) lineas.push($("pista").textContent);
+    if (lugarDicho) lineas.push(lugarDicho);
+    decirAparte(lineas);
   }
 
   function aplicar(hecho) {
@@ -399,7 +422,10 @@
   });
 
   // The desktop's keys: each presses a button without moving the focus. Alt + Shift + arrow is
-  // taken too, for browsers that keep Alt + arrow for going back and forward.
+  // taken too, for browsers that keep Alt + arrow for going back and forward. The key of a way
+  // that is not there says so: silence would leave the player wondering whether it was heard.
+  const SIN_SALIDA = "Por ahí no hay salida.";
+  const TECLA_REPETIR = "KeyR";
   const TECLAS = [
     { codigo: "ArrowUp", dicho: "Alt + flecha arriba", boton: "PaLante" },
     { codigo: "ArrowDown", dicho: "Alt + flecha abajo", boton: "Patras" },
@@ -412,11 +438,29 @@
   document.addEventListener("keydown", (e) => {
     if (visible !== "Juego" || $("despedida").open) return;
     if (!e.altKey || e.ctrlKey || e.metaKey) return;
+    if (e.code === TECLA_REPETIR && !e.shiftKey) {
+      e.preventDefault();
+      if (!e.repeat && motor) repetir();
+      return;
+    }
     const tecla = TECLAS.find((t) => t.codigo === e.code && (!e.shiftKey || t.codigo.startsWith("Arrow")));
     if (!tecla) return;
     e.preventDefault();
+    if (e.repeat) return;
     const boton = $(tecla.boton);
-    if (!boton.hidden && !e.repeat) boton.click();
+    if (!boton.hidden) boton.click();
+    else if (motor) decirAparte([SIN_SALIDA]);
+  });
+
+  // Players of text games start typing an order wherever the focus is: a letter or digit typed
+  // while a button of the game has the focus goes to the order box, and the focus with it (moved
+  // before the key is typed, the box takes the letter). Space and Enter stay the button's.
+  const LETRA = /^[\p{L}\p{N}]$/u;
+  document.addEventListener("keydown", (e) => {
+    if (e.isComposing || e.altKey || e.ctrlKey || e.metaKey || !LETRA.test(e.key)) return;
+    if (!(e.target instanceof HTMLButtonElement) || !$("Juego").contains(e.target)) return;
+    text1.focus();
+    text1.setSelectionRange(text1.value.length, text1.value.length);
   });
 
   // Enter held down on a button presses it once, as on the desktop.
