@@ -195,11 +195,9 @@ def guiones(tmp):
 
 
 def compilacion(tmp):
-    """scripts/compilar with a CMake that talks, then fails to build: the compiler's error is shown
-    from the log, which keeps everything; nothing else reaches the screen."""
-    raiz = f"{tmp}/compilacion"
-    os.makedirs(f"{raiz}/scripts")
-    shutil.copy2(f"{fuente}/scripts/compilar", f"{raiz}/scripts/compilar")
+    """scripts/compilar and scripts/compilar-web with a CMake that talks, then fails to build: the
+    compiler's error is shown from the log, which keeps everything; nothing else reaches the
+    screen."""
     escribir(f"{tmp}/cmake/cmake", """#!/bin/sh
 for i in $(seq 100); do echo "ruido $i"; done
 if [ "$1" = --build ]; then
@@ -209,14 +207,21 @@ if [ "$1" = --build ]; then
   exit 1
 fi
 """)
-    r = subprocess.run(["scripts/compilar"], cwd=raiz, capture_output=True, text=True,
-                       env=dict(os.environ, PATH=f"{tmp}/cmake:{os.environ['PATH']}"))
-    with open(f"{raiz}/build/compilar.log") as f:
-        log = f.read()
-    comprobar(r.returncode == 1 and "ruido" not in r.stdout and "build/compilar.log" in r.stderr
-              and "Partida.cpp:7: error: falta un punto y coma" in r.stderr
-              and not re.search(r"^ruido", r.stderr, re.M) and log.count("ruido") == 300,
-              f"scripts/compilar fallando: {r.returncode}, {r.stdout!r}, {r.stderr!r}")
+    escribir(f"{tmp}/cmake/emcmake", '#!/bin/sh\nexec "$@"\n')
+    for guion, carpeta in (("compilar", "build"), ("compilar-web", "build-web")):
+        raiz = f"{tmp}/{guion}"
+        os.makedirs(f"{raiz}/scripts")
+        for f in (guion, "fallo.sh"):
+            shutil.copy2(f"{fuente}/scripts/{f}", f"{raiz}/scripts/{f}")
+        r = subprocess.run([f"scripts/{guion}"], cwd=raiz, capture_output=True, text=True,
+                           env=dict(os.environ, PATH=f"{tmp}/cmake:{os.environ['PATH']}"))
+        with open(f"{raiz}/{carpeta}/compilar.log") as f:
+            log = f.read()
+        comprobar(r.returncode == 1 and "ruido" not in r.stdout
+                  and f"{carpeta}/compilar.log" in r.stderr
+                  and "Partida.cpp:7: error: falta un punto y coma" in r.stderr
+                  and not re.search(r"^ruido", r.stderr, re.M) and log.count("ruido") == 300,
+                  f"scripts/{guion} fallando: {r.returncode}, {r.stdout!r}, {r.stderr!r}")
 
 
 def readme():
