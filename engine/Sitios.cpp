@@ -5,6 +5,7 @@
 #include "Sitios.h"
 
 #include "Reglas.h"
+#include "Textos.h"
 
 // The map is a line: Cercanías - Entrada - Cuarto - Comedor - Jardín - Parque.
 const std::array<Sitio, 6> Sitios = {{
@@ -89,6 +90,24 @@ bool usable(const Botones &b, Boton boton) {
     case Boton::Patras: return b.Patras;
     }
     return false;
+}
+
+std::string dondeEstoy(const Sitio &sitio) {
+    const Botones b = botonesDe(sitio);
+    const std::pair<bool, const char *> salidas[] = {{b.PaLante, NombrePaLante},
+                                                     {b.Patras, NombrePatras},
+                                                     {b.Derecha, NombreDerecha},
+                                                     {b.Izquierda, NombreIzquierda}};
+    std::string texto = std::string(sitio.nombre) + ". Salidas: ";
+    const char *separador = "";
+    for (const auto &[usable, nombre] : salidas) {
+        if (usable) {
+            texto += separador;
+            texto += nombre;
+            separador = "; ";
+        }
+    }
+    return texto + ".";
 }
 
 const Sitio *destino(std::int16_t desde, Boton boton) {

@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <string>
 
 enum class Boton { Derecha, Izquierda, PaLante, Patras };
 
@@ -51,6 +52,10 @@ constexpr bool lugarValido(std::int16_t lugar) {
 // The buttons that lead somewhere from the place.
 Botones botonesDe(const Sitio &sitio);
 bool usable(const Botones &b, Boton boton);
+
+// Where the player is and which ways lead on, as a screen reader says it in every front end:
+// "Cuarto. Salidas: Pa' Tras; Pa' Ca, a la izquierda."
+std::string dondeEstoy(const Sitio &sitio);
 
 // The place a button leads to from a place; null when it leads nowhere.
 const Sitio *destino(std::int16_t desde, Boton boton);

@@ -187,18 +187,7 @@ void Juego::responder(const std::function<void()> &manejador) {
 }
 
 QString Juego::dondeEstoy() const {
-    if (!sitio_)
-        return QString();
-    const Botones b = botonesDe(*sitio_);
-    QStringList salidas;
-    for (const auto &[usable, nombre] : {std::pair{b.PaLante, NombrePaLante},
-                                         {b.Patras, NombrePatras},
-                                         {b.Derecha, NombreDerecha},
-                                         {b.Izquierda, NombreIzquierda}})
-        if (usable)
-            salidas << QString::fromUtf8(nombre);
-    return QStringLiteral("%1. Salidas: %2.")
-        .arg(QString::fromUtf8(sitio_->nombre), salidas.join(QStringLiteral("; ")));
+    return sitio_ ? QString::fromStdString(::dondeEstoy(*sitio_)) : QString();
 }
 
 void Juego::vaciar() {

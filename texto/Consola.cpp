@@ -47,7 +47,7 @@ void Consola::escribirLugar() {
     escribir(std::string("== ") + sitio_->nombre + " ==");
     std::string salidas;
     for (const Atajo &a : Atajos)
-        if (a.mueve && usable(botones_, *a.mueve))
+        if (a.mueve && usable(botonesDe(*sitio_), *a.mueve))
             salidas += (salidas.empty() ? "" : ", ") + std::string(a.linea);
     escribir("(salidas: " + salidas + ")");
 }
@@ -116,12 +116,8 @@ bool Consola::accion(const std::string &bytes) {
         salida_.flush();
         return true;
     }
-    const Sitio *antes = sitio_;
-    sitio_ = nullptr;
+    movido_ = false;
     jugarLinea(partida_, linea);
-    const bool movido = sitio_ != nullptr;
-    if (!sitio_)
-        sitio_ = antes;
 
     if (terminado_) {
         salida_.flush();
@@ -135,7 +131,7 @@ bool Consola::accion(const std::string &bytes) {
         salida_.flush();
         return false;
     }
-    if (movido)
+    if (movido_)
         escribirLugar();
     escribirSonidos();
     for (const std::string &l : lista_)

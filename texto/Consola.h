@@ -25,12 +25,15 @@ class Consola : private Pantalla {
     void vaciar() override { lista_.clear(); }
     void anadirLinea(std::string_view linea) override { lista_.emplace_back(linea); }
     void mostrarPista(bool visible) override { pista_ = visible; }
-    void ponerBotones(const Botones &b) override { botones_ = b; }
+    void ponerBotones(const Botones &) override {} // the ways on come with the place
     void cargarDibujo(const char *) override {}
     void sonar(Sonido s) override { sonidos_.emplace_back(nombreSonido(s)); }
     void ganar() override { ganado_ = true; }
     void terminar() override { terminado_ = true; }
-    void entrarLugar(const Sitio &sitio) override { sitio_ = &sitio; }
+    void entrarLugar(const Sitio &sitio) override {
+        sitio_ = &sitio;
+        movido_ = true;
+    }
 
     // /guardar and /cargar, with the rest of the line as the file; false when the line is neither.
     bool partidaGuardada(std::u16string_view linea);
@@ -45,8 +48,8 @@ class Consola : private Pantalla {
     Partida partida_;
     std::vector<std::string> lista_;
     std::vector<std::string> sonidos_;
-    Botones botones_;
     const Sitio *sitio_ = nullptr; // set by entrarLugar: where the player now is
+    bool movido_ = false;          // the action running took the player to another place
     bool pista_ = false;
     bool ganado_ = false;
     bool terminado_ = false;

@@ -32,26 +32,6 @@ EM_JS(void, js_lugar, (const char *descripcion, const char *donde),
 
 namespace {
 
-// Where the player is and which ways lead on, as a screen reader hears it on the desktop:
-// "Cuarto. Salidas: Pa' Tras; Pa' Ca, a la izquierda."
-std::string dondeEstoy(const Sitio &sitio) {
-    const Botones b = botonesDe(sitio);
-    const std::pair<bool, const char *> salidas[] = {{b.PaLante, NombrePaLante},
-                                                     {b.Patras, NombrePatras},
-                                                     {b.Derecha, NombreDerecha},
-                                                     {b.Izquierda, NombreIzquierda}};
-    std::string texto = std::string(sitio.nombre) + ". Salidas: ";
-    const char *separador = "";
-    for (const auto &[usable, nombre] : salidas) {
-        if (usable) {
-            texto += separador;
-            texto += nombre;
-            separador = "; ";
-        }
-    }
-    return texto + ".";
-}
-
 class PantallaWeb final : public Pantalla {
   public:
     void vaciar() override { js_vaciar(); }
