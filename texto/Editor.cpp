@@ -4,6 +4,8 @@
 
 #include "Editor.h"
 
+#include "Fichero.h"
+
 #include "Descriptor.h"
 
 #include <cerrno>
@@ -11,10 +13,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <cwchar>
-#include <fcntl.h>
 #include <sys/auxv.h>
-#include <sys/stat.h>
-#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace {
@@ -48,38 +47,22 @@ std::string ficheroConfiguracion() {
 // before its first prompt, and /dev/zero or a file under /proc (which claims a size of 0) is read
 // for ever.
 std::string leerConfiguracion(const std::string &ruta, std::string &aviso) {
-    auto fallo = [&](const char *por) {
-        aviso = "no se lee la configuración " + ruta + ": " + por;
-        return std::string();
-    };
-    // Without waiting for a writer, should it be a named pipe.
-    const int fd = open(ruta.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
-        return errno == ENOENT ? std::string() : fallo(std::strerror(errno));
-    struct stat datos {};
-    std::string texto;
+    const Lectura l = leerFicheroPequeno(ruta, LargoConfiguracion);
     const char *por = nullptr;
-    if (fstat(fd, &datos) != 0) {
-        por = std::strerror(errno);
-    } else if (S_ISCHR(datos.st_mode) && datos.st_rdev == makedev(1, 3)) {
+    switch (l.que) {
+    case Lectura::Que::Leido: return l.texto;
+    case Lectura::Que::NoExiste: return {};
+    case Lectura::Que::Fallo: por = std::strerror(l.error); break;
+    case Lectura::Que::NoEsFichero:
         // /dev/null: settings turned off, as EDITRC=/dev/null is meant to.
-    } else if (!S_ISREG(datos.st_mode)) {
+        if (l.nulo)
+            return {};
         por = "no es un fichero normal";
-    } else {
-        texto.resize(LargoConfiguracion + 1); // one byte more tells a file that is too long
-        std::size_t leidos = 0;
-        ssize_t n = 1;
-        while (leidos < texto.size() &&
-               (n = leerDe(fd, texto.data() + leidos, texto.size() - leidos)) > 0)
-            leidos += std::size_t(n);
-        texto.resize(leidos);
-        if (n < 0)
-            por = std::strerror(errno);
-        else if (leidos > LargoConfiguracion)
-            por = "pasa de 64 KiB";
+        break;
+    case Lectura::Que::Largo: por = "pasa de 64 KiB"; break;
     }
-    close(fd);
-    return por ? fallo(por) : texto;
+    aviso = "no se lee la configuración " + ruta + ": " + por;
+    return {};
 }
 
 // Each line as libedit's el_source takes it: blank lines and those starting with "#" skipped,

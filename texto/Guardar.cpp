@@ -4,10 +4,11 @@
 
 #include "Guardar.h"
 
+#include "Fichero.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -81,32 +82,14 @@ std::string guardarPartida(const std::string &fichero, const std::string &ficha)
 
 std::string leerPartida(const std::string &fichero, std::string &ficha) {
     const std::string fallo = "(no se puede leer " + fichero + ": ";
-    // Non-blocking, so a pipe where a save should be cannot hold the game up.
-    const int fd = open(fichero.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return fallo + porque(errno) + ")";
-    struct stat st;
-    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        close(fd);
-        return fallo + "no es un fichero normal)";
+    Lectura l = leerFicheroPequeno(fichero, LargoMaximo);
+    switch (l.que) {
+    case Lectura::Que::NoExiste:
+    case Lectura::Que::Fallo: return fallo + porque(l.error) + ")";
+    case Lectura::Que::NoEsFichero: return fallo + "no es un fichero normal)";
+    case Lectura::Que::Leido:
+    case Lectura::Que::Largo: break; // one too long is refused by the game like any bad token
     }
-    std::string datos(LargoMaximo + 1, '\0');
-    std::size_t leido = 0;
-    while (leido < datos.size()) {
-        const ssize_t n = read(fd, datos.data() + leido, datos.size() - leido);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            const int e = errno;
-            close(fd);
-            return fallo + porque(e) + ")";
-        }
-        if (n == 0)
-            break;
-        leido += std::size_t(n);
-    }
-    close(fd);
-    datos.resize(leido);
-    ficha = std::move(datos); // one too long is refused by the game like any other bad token
+    ficha = std::move(l.texto);
     return {};
 }
